@@ -1,0 +1,58 @@
+#pragma once
+
+#include <SDL2/SDL.h>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/CCamera.h"
+#include "core/IScene.h"
+#include "core/Matrix4.h"
+#include "effects/CPostProcessor.h"
+
+// The application singleton: window, OpenGL context, main loop and shutdown.
+class CApplication
+{
+public:
+    static CApplication& GetInstance();
+
+    bool Init(std::string name);
+    void ProcessEvents();
+    void Update();
+    void RenderFrame();
+    void Shutdown();
+
+    void UpdateProjection(float fieldOfView, float aspect, float nearPlane, float farPlane);
+    void UpdateOrthoProjection(int newWidth, int newHeight);
+    float ScaleByFrameTime(float ratePerSecond) const { return ratePerSecond * deltaTime; }
+
+    // Replaces the active camera, deleting the previous one.
+    void SetCamera(CCamera* newCamera);
+
+    SDL_Window* window = nullptr;
+    SDL_GLContext glContext = nullptr;
+    float deltaTime = 0.0f;
+    int32_t lastFrameClock = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    Matrix4 projection;
+    Matrix4 orthoProjection;
+    bool showMenu = true;
+    bool vsync = false;
+    CCamera* camera = nullptr;
+    CPostProcessor postProcessor;
+    IScene* scene = nullptr;
+    bool quit = false;
+
+    // Called with the finished frame still in the back buffer, just before the swap.
+    std::function<void()> onBeforeSwap;
+
+private:
+    CApplication() = default;
+
+    bool CreateWindowAndContext(const std::string& name);
+    void InitUserInterface();
+    void HandleWindowEvent(const SDL_WindowEvent& event);
+    void BuildInfoWindow();
+    void KeepFrameTime();
+};

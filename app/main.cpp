@@ -1,0 +1,25 @@
+#include "app/CApplication.h"
+#include "core/Clock.h"
+#include "scene/CMainScene.h"
+
+int main(int, char**)
+{
+    IScene* scene = new CMainScene();
+    CApplication& app = CApplication::GetInstance();
+    app.scene = scene;
+    if (app.Init("Kestrune"))
+    {
+        app.lastFrameClock = GetClockMs();
+        app.deltaTime = 0.0f;
+        while (!app.quit)
+        {
+            app.ProcessEvents();
+            app.Update();
+            app.RenderFrame();
+        }
+        app.Shutdown();
+        SDL_Quit();
+    }
+    delete scene;
+    return 0;
+}

@@ -1,0 +1,17 @@
+#include "core/CRenderSettings.h"
+
+#include "core/Clock.h"
+
+CRenderSettings& CRenderSettings::GetInstance()
+{
+    static CRenderSettings instance;
+    return instance;
+}
+
+void CRenderSettings::AddProfilerMark(const std::string& name)
+{
+    ProfilerMark mark;
+    mark.name = name;
+    mark.clock = GetClockMs();
+    profilerMarks.push_back(mark);
+}

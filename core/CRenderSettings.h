@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Lights.h"
+#include "core/ProfilerMark.h"
+
+// Process-wide rendering settings and the state that several stages share within a frame.
+class CRenderSettings
+{
+public:
+    static CRenderSettings& GetInstance();
+
+    void AddProfilerMark(const std::string& name);
+
+    float fieldOfView = 80.0f;
+    float nearPlane = 0.5f;
+    float farPlane = 1500.0f;
+    DirectionalLight dirLight;
+    std::vector<PointLight> pointLights;
+    float exposure = 0.7f;
+    int32_t toneMapping = 2; // 0 Linear, 1 Reinhard, 2 Filmic, 3 Uncharted 2
+    bool bloom = true;
+    bool fxaa = true;
+    bool vignette = true;
+    float lensFlareScale = 0.67f;
+    float lensFlareBias = -0.78f;
+    int32_t ghostCount = 3;
+    float ghostDispersal = 0.3f;
+    bool dof = true;
+    float focusDistance = 0.069f;
+    float dofSize = 0.049f;
+    float dofFalloff = 0.188f;
+    float dofMaxBlur = 1.0f;
+    std::array<float, 5> cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
+    int32_t shadowMapWidth = 1600;
+    int32_t shadowMapHeight = 1600;
+    std::array<std::array<float, 6>, 4> cascadeOrthoBounds = {};
+    float timeOfDay = 36.5f;
+    std::map<std::string, int32_t> renderTextures = {{"None", -1}};
+    int32_t selectedRenderTexture = -1;
+    bool showCsmCascades = false;
+    bool showDofArea = false;
+    int32_t vertexCount = 0;
+    std::vector<ProfilerMark> profilerMarks;
+
+private:
+    CRenderSettings() = default;
+};

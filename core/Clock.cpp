@@ -1,0 +1,27 @@
+#include "core/Clock.h"
+
+#include <chrono>
+
+namespace
+{
+const auto processStart = std::chrono::steady_clock::now();
+
+ClockSource& InstalledSource()
+{
+    static ClockSource source;
+    return source;
+}
+}
+
+int32_t GetClockMs()
+{
+    if (const ClockSource& source = InstalledSource())
+        return source();
+    const auto elapsed = std::chrono::steady_clock::now() - processStart;
+    return int32_t(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+void SetClockSource(ClockSource source)
+{
+    InstalledSource() = std::move(source);
+}

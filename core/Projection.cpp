@@ -1,0 +1,19 @@
+#include "core/Projection.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+Matrix4 MakePerspectiveProjection(float fieldOfView, float aspect, float nearPlane, float farPlane)
+{
+    return Matrix4::FromGlm(glm::perspective(fieldOfView * 0.017453292f, aspect, nearPlane, farPlane));
+}
+
+Matrix4 MakeOrthoProjection(int width, int height)
+{
+    Matrix4 r = Matrix4::Identity();
+    r.m[0][0] = 2.0f / float(width);
+    r.m[0][3] = -1.0f;
+    r.m[1][1] = 2.0f / float(height);
+    r.m[1][3] = -1.0f;
+    r.m[2][2] = -1.0f;
+    return r;
+}

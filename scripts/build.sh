@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures and builds into build/; the runnable layout is build/bin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build}
+echo "[build] configuring ($BUILD_DIR) ..."
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$BUILD_DIR.configure.log" 2>&1 || {
+  cat "$BUILD_DIR.configure.log"; exit 1; }
+echo "[build] compiling with $(nproc) jobs (a clean build takes a few minutes) ..."
+cmake --build "$BUILD_DIR" -j"$(nproc)"
+echo "[build] runnable layout: $BUILD_DIR/bin"
