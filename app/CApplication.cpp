@@ -7,6 +7,7 @@
 
 #include "app/InputState.h"
 #include "app/UserInterfaceStyle.h"
+#include "camera/CFlyingCamera.h"
 #include "core/CRenderSettings.h"
 #include "core/Clock.h"
 #include "core/Projection.h"
@@ -66,6 +67,8 @@ bool CApplication::Init(std::string name)
 
     if (scene != nullptr)
         scene->Init();
+    if (camera == nullptr)
+        SetCamera(new CFlyingCamera());
 
     postProcessor.Init();
 
@@ -168,13 +171,6 @@ void CApplication::BuildInfoWindow()
     ImGui::End();
 }
 
-void CApplication::KeepFrameTime()
-{
-    const int32_t now = GetClockMs();
-    deltaTime = float(now - lastFrameClock) / 1000.0f;
-    lastFrameClock = now;
-}
-
 void CApplication::RenderFrame()
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
@@ -192,7 +188,7 @@ void CApplication::RenderFrame()
     settings.AddProfilerMark("PostProcess");
 
     BuildInfoWindow();
-    KeepFrameTime();
+    deltaTime = AdvanceFrameClock(GetClockMs(), lastFrameClock);
     if (showMenu)
     {
         ImGui::Render();

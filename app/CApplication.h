@@ -54,5 +54,4 @@ private:
     void InitUserInterface();
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void BuildInfoWindow();
-    void KeepFrameTime();
 };

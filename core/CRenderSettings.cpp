@@ -10,6 +10,8 @@ CRenderSettings& CRenderSettings::GetInstance()
 
 void CRenderSettings::AddProfilerMark(const std::string& name)
 {
+    if (profilerMarkObserver)
+        profilerMarkObserver(name);
     ProfilerMark mark;
     mark.name = name;
     mark.clock = GetClockMs();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ public:
     bool showDofArea = false;
     int32_t vertexCount = 0;
     std::vector<ProfilerMark> profilerMarks;
+
+    // Told of every mark as it is added (the capture tool times stages with it).
+    std::function<void(const std::string&)> profilerMarkObserver;
 
 private:
     CRenderSettings() = default;

@@ -25,3 +25,10 @@ void SetClockSource(ClockSource source)
 {
     InstalledSource() = std::move(source);
 }
+
+float AdvanceFrameClock(int32_t now, int32_t& lastClock)
+{
+    const float seconds = float(now - lastClock) / 1000.0f;
+    lastClock = now;
+    return seconds;
+}

@@ -1,0 +1,128 @@
+#include <FreeImage.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+#include "ProcessRunner.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+const std::string binDir = KESTRUNE_BIN_DIR;
+
+class CaptureToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("kestrune-capture-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    ProcessResult Capture(const std::string& arguments, const std::string& workingDir = binDir)
+    {
+        return RunProcess(binDir + "/kestrune-capture " + arguments, workingDir, 240);
+    }
+
+    std::string Read(const fs::path& path)
+    {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    fs::path dir;
+};
+
+// Width, height and the brightest channel value of a PNG.
+struct PngFacts
+{
+    unsigned width = 0, height = 0, brightest = 0;
+};
+
+PngFacts ReadPng(const fs::path& path)
+{
+    PngFacts facts;
+    FIBITMAP* image = FreeImage_Load(FIF_PNG, path.c_str(), PNG_DEFAULT);
+    if (image == nullptr)
+        return facts;
+    facts.width = FreeImage_GetWidth(image);
+    facts.height = FreeImage_GetHeight(image);
+    const unsigned bytes = FreeImage_GetBPP(image) / 8;
+    for (unsigned y = 0; y < facts.height; ++y)
+    {
+        const BYTE* row = FreeImage_GetScanLine(image, int(y));
+        for (unsigned x = 0; x < facts.width * bytes; ++x)
+            facts.brightest = std::max<unsigned>(facts.brightest, row[x]);
+    }
+    FreeImage_Unload(image);
+    return facts;
+}
+
+size_t Count(const std::string& text, const std::string& word)
+{
+    size_t count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+}
+
+TEST_F(CaptureToolTest, WritesTheFinalFrameAndAReportOnASteppedClock)
+{
+    const ProcessResult result =
+        Capture("--frames 3 --warmup 1 --step-ms 20 --out " + (dir / "f.png").string() + " --report " +
+                (dir / "r.json").string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(ErrorLines(result.output), "");
+
+    const PngFacts png = ReadPng(dir / "f.png");
+    EXPECT_EQ(png.width, 1600u);
+    EXPECT_EQ(png.height, 900u);
+    EXPECT_GT(png.brightest, 0u) << "the overlay should be visible";
+
+    const std::string report = Read(dir / "r.json");
+    for (const char* key : {"\"startup_ms\"", "\"frames\"", "\"summary\"", "\"frame_ms_median\"", "\"frame_ms_p95\"",
+                            "\"stage_ms_median\"", "\"Skymap\"", "\"Render\"", "\"PostProcess\""})
+        EXPECT_NE(report.find(key), std::string::npos) << key;
+    EXPECT_EQ(Count(report, "\"dt_ms\""), 3u) << "warm-up frames are not reported";
+    EXPECT_EQ(Count(report, "\"clock_dt_ms\": 20.000"), 3u) << report;
+}
+
+TEST_F(CaptureToolTest, ZeroStepGivesFramesOfNoDuration)
+{
+    const ProcessResult result = Capture("--frames 2 --step-ms 0 --report " + (dir / "r.json").string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(Count(Read(dir / "r.json"), "\"clock_dt_ms\": 0.000"), 2u);
+}
+
+TEST_F(CaptureToolTest, HeldF1HidesTheOverlayOnce)
+{
+    ASSERT_EQ(Capture("--frames 4 --hold F1:1:3 --out " + (dir / "hidden.png").string()).exitCode, 0);
+    EXPECT_EQ(ReadPng(dir / "hidden.png").brightest, 0u);
+    ASSERT_EQ(Capture("--frames 4 --hold F1:1:1 --hold F1:3:3 --out " + (dir / "shown.png").string()).exitCode, 0);
+    EXPECT_GT(ReadPng(dir / "shown.png").brightest, 0u);
+}
+
+TEST_F(CaptureToolTest, RunsWithoutResourcesAndRejectsBadArguments)
+{
+    const ProcessResult empty = Capture("--frames 2 --out " + (dir / "f.png").string(), dir.string());
+    EXPECT_EQ(empty.exitCode, 0) << empty.output;
+    EXPECT_EQ(ReadPng(dir / "f.png").width, 1600u);
+
+    for (const char* bad : {"--frames x", "--frames", "--camera 1,2", "--hold Q:5:2", "--hold NoSuchKey:1:2",
+                            "--bogus"})
+    {
+        const ProcessResult result = Capture(bad);
+        EXPECT_EQ(result.exitCode, 2) << bad;
+        EXPECT_NE(result.output.find("Usage"), std::string::npos) << bad;
+    }
+    const ProcessResult help = Capture("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("--time-of-day"), std::string::npos);
+}

@@ -1,0 +1,110 @@
+#include <SDL2/SDL.h>
+#include <array>
+#include <gtest/gtest.h>
+
+#include "app/InputState.h"
+#include "core/CRenderSettings.h"
+#include "core/Clock.h"
+#include "core/FormatString.h"
+
+TEST(RenderSettings, FirstInstanceHoldsTheDefaults)
+{
+    const CRenderSettings& s = CRenderSettings::GetInstance();
+    EXPECT_FLOAT_EQ(s.fieldOfView, 80.0f);
+    EXPECT_FLOAT_EQ(s.nearPlane, 0.5f);
+    EXPECT_FLOAT_EQ(s.farPlane, 1500.0f);
+    EXPECT_TRUE(s.pointLights.empty());
+    EXPECT_FLOAT_EQ(s.exposure, 0.7f);
+    EXPECT_EQ(s.toneMapping, 2);
+    EXPECT_TRUE(s.bloom && s.fxaa && s.vignette && s.dof);
+    EXPECT_FLOAT_EQ(s.lensFlareScale, 0.67f);
+    EXPECT_FLOAT_EQ(s.lensFlareBias, -0.78f);
+    EXPECT_EQ(s.ghostCount, 3);
+    EXPECT_FLOAT_EQ(s.ghostDispersal, 0.3f);
+    EXPECT_FLOAT_EQ(s.focusDistance, 0.069f);
+    EXPECT_FLOAT_EQ(s.dofSize, 0.049f);
+    EXPECT_FLOAT_EQ(s.dofFalloff, 0.188f);
+    EXPECT_FLOAT_EQ(s.dofMaxBlur, 1.0f);
+    EXPECT_EQ(s.cascadeSplits, (std::array<float, 5>{0.5f, 70.0f, 120.0f, 210.0f, 1500.0f}));
+    EXPECT_EQ(s.shadowMapWidth, 1600);
+    EXPECT_EQ(s.shadowMapHeight, 1600);
+    EXPECT_FLOAT_EQ(s.timeOfDay, 36.5f);
+    ASSERT_EQ(s.renderTextures.size(), 1u);
+    EXPECT_EQ(s.renderTextures.at("None"), -1);
+    EXPECT_EQ(s.selectedRenderTexture, -1);
+    EXPECT_FALSE(s.showCsmCascades || s.showDofArea);
+    EXPECT_EQ(s.vertexCount, 0);
+    EXPECT_TRUE(s.profilerMarks.empty());
+    EXPECT_FLOAT_EQ(s.dirLight.Base.DiffuseIntensity, 0.0f);
+}
+
+TEST(RenderSettings, ProfilerMarksTakeTheInstalledClock)
+{
+    CRenderSettings& s = CRenderSettings::GetInstance();
+    int32_t now = 1234;
+    SetClockSource([&now] { return now; });
+    s.profilerMarks.clear();
+    s.AddProfilerMark("Start");
+    s.AddProfilerMark("Render");
+    now = 1240;
+    s.AddProfilerMark("PostProcess");
+    SetClockSource(nullptr);
+
+    ASSERT_EQ(s.profilerMarks.size(), 3u);
+    EXPECT_EQ(s.profilerMarks[0].clock, s.profilerMarks[1].clock);
+    EXPECT_EQ(s.profilerMarks[2].clock, 1240);
+    EXPECT_EQ(s.profilerMarks[1].name, "Render");
+    EXPECT_EQ(s.profilerMarks[1].elapsed, 0);
+    EXPECT_FLOAT_EQ(s.profilerMarks[1].fraction, 0.0f);
+    s.profilerMarks.clear();
+}
+
+TEST(FrameClock, DeltaComesFromWholeMilliseconds)
+{
+    int32_t last = 100;
+    EXPECT_FLOAT_EQ(AdvanceFrameClock(116, last), 0.016f);
+    EXPECT_EQ(last, 116);
+    EXPECT_FLOAT_EQ(AdvanceFrameClock(116, last), 0.0f); // two frames in the same millisecond
+    EXPECT_FLOAT_EQ(AdvanceFrameClock(1116, last), 1.0f);
+
+    // The real clock counts from process start and never runs backwards.
+    const int32_t first = GetClockMs();
+    EXPECT_GE(first, 0);
+    EXPECT_GE(GetClockMs(), first);
+}
+
+TEST(FormatString, FormatsAnyLength)
+{
+    EXPECT_EQ(FormatString("gPointLights[%d].Position", 7), "gPointLights[7].Position");
+    EXPECT_EQ(FormatString("%s", ""), "");
+    const std::string longText(5000, 'x');
+    EXPECT_EQ(FormatString("<%s>", longText.c_str()), "<" + longText + ">");
+    EXPECT_EQ(FormatString("%.1f %%", 40.0f), "40.0 %");
+}
+
+TEST(MenuToggle, OnePressTogglesOnceHoweverLongItIsHeld)
+{
+    std::array<uint8_t, SDL_NUM_SCANCODES> keys = {};
+    InputState input;
+    input.keyboard = keys.data();
+    bool showMenu = true;
+
+    keys[SDL_SCANCODE_F1] = 1;
+    for (int frame = 0; frame < 50; ++frame)
+        UpdateMenuToggle(input, showMenu);
+    EXPECT_FALSE(showMenu);
+
+    keys[SDL_SCANCODE_F1] = 0;
+    UpdateMenuToggle(input, showMenu);
+    EXPECT_FALSE(showMenu);
+    keys[SDL_SCANCODE_F1] = 1;
+    UpdateMenuToggle(input, showMenu);
+    EXPECT_TRUE(showMenu);
+
+    // No keyboard state reads as no key down and clears the latch.
+    input.keyboard = nullptr;
+    UpdateMenuToggle(input, showMenu);
+    EXPECT_FALSE(input.f1Latch);
+    EXPECT_TRUE(showMenu);
+    EXPECT_FALSE(IsKeyDown(input, SDL_SCANCODE_W));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A key held down over a range of frames (frames count from 1, both ends included).
+struct HeldKey
+{
+    int scancode = 0;
+    int firstFrame = 1;
+    int lastFrame = 1;
+};
+
+struct CameraPose
+{
+    float yaw = 0.0f;
+    float pitch = 0.0f;
+    float distance = 0.0f;
+};
+
+struct CaptureOptions
+{
+    int frames = 1;
+    int warmup = 0;
+    int stepMs = 16;
+    std::optional<float> timeOfDay;
+    std::optional<CameraPose> camera;
+    std::vector<HeldKey> heldKeys;
+    bool hideUi = false;
+    bool bench = false;
+    std::string outPng;
+    std::string reportJson;
+    bool help = false;
+};
+
+// Parses the command line; on a bad argument returns nothing and sets `error`.
+std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::string& error);
+const char* CaptureUsage();

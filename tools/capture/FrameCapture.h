@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Reads the back buffer of the current context (width x height, before the
+// swap) and writes it to a PNG file. Returns false when the file can't be written.
+bool WriteBackBufferPng(int width, int height, const std::string& path);
