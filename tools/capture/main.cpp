@@ -10,6 +10,7 @@
 #include "FrameRecorder.h"
 #include "app/CApplication.h"
 #include "app/InputState.h"
+#include "camera/CShowcaseCamera.h"
 #include "core/CRenderSettings.h"
 #include "core/Clock.h"
 #include "scene/CMainScene.h"
@@ -39,6 +40,16 @@ void ApplySettings(const CaptureOptions& options, CApplication& app)
         CRenderSettings::GetInstance().timeOfDay = *options.timeOfDay;
     if (options.hideUi)
         app.showMenu = false;
+    if (!options.camera)
+        return;
+    if (auto* orbit = dynamic_cast<CShowcaseCamera*>(app.camera))
+    {
+        orbit->yaw = options.camera->yaw;
+        orbit->pitch = options.camera->pitch;
+        orbit->distance = options.camera->distance;
+    }
+    else
+        std::fprintf(stderr, "kestrune-capture: --camera ignored: the scene installed no orbit camera\n");
 }
 
 void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
