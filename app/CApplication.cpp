@@ -138,7 +138,7 @@ void CApplication::ProcessEvents()
 
 void CApplication::UpdateProjection(float fieldOfView, float aspect, float nearPlane, float farPlane)
 {
-    projection = MakePerspectiveProjection(fieldOfView, aspect, nearPlane, farPlane);
+    projection = MakePerspective(fieldOfView, aspect, nearPlane, farPlane);
 }
 
 void CApplication::UpdateOrthoProjection(int newWidth, int newHeight)

@@ -2,9 +2,15 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-Matrix4 MakePerspectiveProjection(float fieldOfView, float aspect, float nearPlane, float farPlane)
+Matrix4 MakePerspective(float fieldOfView, float aspect, float nearPlane, float farPlane)
 {
-    return Matrix4::FromGlm(glm::perspective(fieldOfView * 0.017453292f, aspect, nearPlane, farPlane));
+    const float radians = float(double(fieldOfView) * 3.14159265358979323846 / 180.0);
+    return Matrix4::FromGlm(glm::perspective(radians, aspect, nearPlane, farPlane));
+}
+
+Matrix4 MakeOrtho(float left, float right, float bottom, float top, float nearPlane, float farPlane)
+{
+    return Matrix4::FromGlm(glm::ortho(left, right, bottom, top, nearPlane, farPlane));
 }
 
 Matrix4 MakeOrthoProjection(int width, int height)

@@ -57,7 +57,7 @@ TEST(MatrixHelpers, ModelMatrixIsTranslateRotateScale)
 
 TEST(MatrixHelpers, ProjectionsMatchGlm)
 {
-    ExpectSameAsGlm(MakePerspectiveProjection(80.0f, 16.0f / 9.0f, 0.5f, 1500.0f),
+    ExpectSameAsGlm(MakePerspective(80.0f, 16.0f / 9.0f, 0.5f, 1500.0f),
                     glm::perspective(80.0f * 0.017453292f, 16.0f / 9.0f, 0.5f, 1500.0f));
     ExpectSameAsGlm(MakeOrthoProjection(1600, 900), glm::ortho(0.0f, 1600.0f, 0.0f, 900.0f));
     const Matrix4 ortho = MakeOrthoProjection(1600, 900);

@@ -1,0 +1,87 @@
+#include <glm/gtc/matrix_transform.hpp>
+#include <gtest/gtest.h>
+
+#include "core/CRenderSettings.h"
+#include "core/Projection.h"
+#include "scene/CascadeFit.h"
+#include "scene/SceneAnimation.h"
+
+namespace
+{
+// World-space corners of the camera frustum slice between two view distances,
+// found independently through the inverse of a slice projection.
+std::vector<glm::vec3> SliceCorners(const glm::mat4& view, float fov, float aspect, float nearD, float farD)
+{
+    const glm::mat4 toWorld = glm::inverse(glm::perspective(glm::radians(fov), aspect, nearD, farD) * view);
+    std::vector<glm::vec3> corners;
+    for (float x : {-1.0f, 1.0f})
+        for (float y : {-1.0f, 1.0f})
+            for (float z : {-1.0f, 1.0f})
+            {
+                const glm::vec4 p = toWorld * glm::vec4(x, y, z, 1.0f);
+                corners.push_back(glm::vec3(p) / p.w);
+            }
+    return corners;
+}
+
+void ExpectInside(const CascadeBox& box, const glm::vec3& worldPoint, const glm::vec3& lightDir)
+{
+    const glm::vec4 p = MakeLightView(lightDir) * glm::vec4(worldPoint, 1.0f);
+    const float tolerance = 1e-3f * (1.0f + glm::length(worldPoint));
+    EXPECT_LE(p.x, box[0] + tolerance);
+    EXPECT_GE(p.x, box[1] - tolerance);
+    EXPECT_GE(p.y, box[2] - tolerance);
+    EXPECT_LE(p.y, box[3] + tolerance);
+    EXPECT_GE(-p.z, box[4] - tolerance);
+    EXPECT_LE(-p.z, box[5] + tolerance);
+}
+}
+
+TEST(CascadeFit, EveryCascadeBoxHoldsItsFrustumSlice)
+{
+    const auto& splits = CRenderSettings::GetInstance().cascadeSplits;
+    const glm::mat4 view = glm::lookAt(glm::vec3(0, 25, -43.3f), glm::vec3(0), glm::vec3(0, 1, 0));
+    for (float timeOfDay : {36.5f, 0.001f, 95.0f, 200.0f})
+    {
+        const glm::vec3 light = SunDirection(timeOfDay);
+        for (int i = 0; i < 4; ++i)
+        {
+            const CascadeBox box = FitCascade(Matrix4::FromGlm(view), light, 16.0f / 9.0f, 80.0f, splits[i], splits[i + 1]);
+            for (const glm::vec3& corner : SliceCorners(view, 80.0f, 16.0f / 9.0f, splits[i], splits[i + 1]))
+                ExpectInside(box, corner, light);
+            EXPECT_LT(box[1], box[0]);
+            EXPECT_LT(box[2], box[3]);
+            EXPECT_LT(box[4], box[5]);
+        }
+    }
+}
+
+TEST(CascadeFit, BoxesAlwaysReachTheLightPlaneThroughTheOrigin)
+{
+    // Sun along +x: light-space x is world z. A camera far down -z sees only
+    // negative light-space x, so the right edge stays at the smallest positive float.
+    const glm::mat4 view = glm::lookAt(glm::vec3(0, 0, -500), glm::vec3(0, 0, -600), glm::vec3(0, 1, 0));
+    const CascadeBox box = FitCascade(Matrix4::FromGlm(view), glm::vec3(1, 0, 0), 1.0f, 60.0f, 1.0f, 50.0f);
+    EXPECT_EQ(box[0], 1.1754944e-38f);
+    EXPECT_LT(box[1], -500.0f);
+    EXPECT_GT(box[3], 0.0f);
+}
+
+TEST(CascadeFit, CascadeEndDepthsGrowWithTheCascade)
+{
+    const Matrix4 projection = MakePerspective(80.0f, 16.0f / 9.0f, 0.5f, 1500.0f);
+    const auto& splits = CRenderSettings::GetInstance().cascadeSplits;
+    float previous = -1e30f;
+    for (int i = 1; i <= 4; ++i)
+    {
+        const float depth = ClipSpaceDepth(projection, splits[i]);
+        EXPECT_GT(depth, previous);
+        previous = depth;
+    }
+    // At the far plane the clip-space depth equals w, so depth / w is 1.
+    EXPECT_NEAR(ClipSpaceDepth(projection, 1500.0f) / 1500.0f, 1.0f, 1e-5f);
+
+    const CascadeBox box = {4, -2, -3, 5, 1, 9};
+    const glm::mat4 expected = glm::ortho(-2.0f, 4.0f, -3.0f, 5.0f, 1.0f, 9.0f);
+    EXPECT_EQ(MakeCascadeProjection(box).ToGlm(), expected);
+}
