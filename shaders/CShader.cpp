@@ -1,0 +1,42 @@
+#include "shaders/CShader.h"
+
+#include <SDL2/SDL_log.h>
+
+#include <vector>
+
+#include "shaders/ShaderPreprocessor.h"
+
+bool LoadShader(CShader& shader, const std::string& path, GLenum type)
+{
+    std::vector<std::string> lines;
+    if (!PreprocessShaderFile(path, false, lines))
+    {
+        SDL_Log("[Shader] Error loading file %s", path.c_str());
+        return false;
+    }
+
+    // The chunks go to the driver as they are; their concatenation is the source.
+    std::vector<const GLchar*> sources;
+    sources.reserve(lines.size());
+    for (const std::string& line : lines)
+        sources.push_back(line.c_str());
+
+    shader.id = glCreateShader(type);
+    // With no chunks at all there is no source to give, and the compile fails.
+    if (!sources.empty())
+        glShaderSource(shader.id, GLsizei(sources.size()), sources.data(), nullptr);
+    glCompileShader(shader.id);
+
+    GLint status = GL_FALSE;
+    glGetShaderiv(shader.id, GL_COMPILE_STATUS, &status);
+    if (status == GL_FALSE)
+    {
+        SDL_Log("[Shader] Error loading shader %s", path.c_str());
+        glDeleteShader(shader.id);
+        shader.id = 0;
+        return false;
+    }
+    shader.type = type;
+    shader.loaded = true;
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include <string>
+
+// One compiled GLSL stage. The owner attaches it to a program when `loaded`
+// is true and deletes the GL object when it destroys that program.
+struct CShader
+{
+    GLuint id = 0;
+    GLenum type = 0; // written only by a successful compile
+    bool loaded = false;
+};
+
+// Reads `path` through the include preprocessor and compiles it as a stage of
+// `type`. A failed compile deletes its shader object again, so `id` is then 0.
+bool LoadShader(CShader& shader, const std::string& path, GLenum type);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Shader sources are read in chunks of at most 254 characters (one fgets of a
+// 255-byte buffer). A chunk whose first token is a directive steers inclusion;
+// every other chunk is passed to the compiler unchanged.
+enum class ShaderDirective
+{
+    None,
+    Include,      // "#include" with its second token
+    SectionBegin, // "#def_include": what an including file takes starts here
+    SectionEnd,   // "#def_source": ... and ends here
+};
+
+struct ShaderChunk
+{
+    ShaderDirective directive = ShaderDirective::None;
+    std::string includeName; // quotes removed; empty when the name was not quoted at both ends
+};
+
+ShaderChunk ParseShaderChunk(const std::string& chunk);
+
+// The path up to and including its last '\' or '/', or "" when it has neither.
+std::string ShaderDirectoryPrefix(const std::string& path);
+
+// Appends the chunks of `path` (and of the files it includes, in place of their
+// "#include" chunks) to `lines`. An included file contributes only the chunks
+// inside its "#def_include" ... "#def_source" sections. Returns false only when
+// `path` itself cannot be opened; an include that cannot be opened contributes
+// nothing, and a file that is already being included is skipped with a message.
+bool PreprocessShaderFile(const std::string& path, bool isIncluded, std::vector<std::string>& lines);

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "shaders/ShaderPreprocessor.h"
+#include "tests/TestFiles.h"
+
+namespace
+{
+std::string Joined(const std::vector<std::string>& lines)
+{
+    return std::accumulate(lines.begin(), lines.end(), std::string());
+}
+}
+
+TEST(ShaderChunk, RecognisesDirectivesByTheirFirstToken)
+{
+    EXPECT_EQ(ParseShaderChunk("#def_include\n").directive, ShaderDirective::SectionBegin);
+    EXPECT_EQ(ParseShaderChunk(" \t#def_source\n").directive, ShaderDirective::SectionEnd);
+    EXPECT_EQ(ParseShaderChunk("void main() {}\n").directive, ShaderDirective::None);
+    EXPECT_EQ(ParseShaderChunk("\n").directive, ShaderDirective::None);
+    EXPECT_EQ(ParseShaderChunk("#Include \"a.glsl\"\n").directive, ShaderDirective::None);
+    // With no blank before the name the chunk is ordinary text for the compiler.
+    EXPECT_EQ(ParseShaderChunk("#include\"a.glsl\"\n").directive, ShaderDirective::None);
+}
+
+TEST(ShaderChunk, IncludeNamesMustBeQuotedAtBothEnds)
+{
+    EXPECT_EQ(ParseShaderChunk("  #include \"lib/a.glsl\"\n").includeName, "lib/a.glsl");
+    EXPECT_EQ(ParseShaderChunk("#include \"a.glsl\" trailing\n").includeName, "a.glsl");
+    for (const char* unquoted : {"#include a.glsl\n", "#include \"a.glsl\n", "#include a.glsl\"\n", "#include\n"})
+    {
+        const ShaderChunk chunk = ParseShaderChunk(unquoted);
+        EXPECT_EQ(chunk.directive, ShaderDirective::Include) << unquoted;
+        EXPECT_EQ(chunk.includeName, "") << unquoted;
+    }
+}
+
+TEST(ShaderChunk, DirectoryPrefixEndsAtTheLastSeparatorOfEitherKind)
+{
+    EXPECT_EQ(ShaderDirectoryPrefix("Resources\\shaders\\a.vert"), "Resources\\shaders\\");
+    EXPECT_EQ(ShaderDirectoryPrefix("Resources\\shaders/lib/b.glsl"), "Resources\\shaders/lib/");
+    EXPECT_EQ(ShaderDirectoryPrefix("a.vert"), "");
+}
+
+TEST(ShaderPreprocessor, TakesOnlyTheSectionsOfIncludedFilesRelativeToTheirOwnFolder)
+{
+    TempDir dir("preprocess-tree");
+    dir.Write("main.vert", "#version 330 core\n"
+                           "#def_include\n"
+                           "  #include \"lib\\common.glsl\"\n"
+                           "#include missing-quotes.glsl\n"
+                           "#include \"absent.glsl\"\n"
+                           "#def_source\n"
+                           "void main() {}\n");
+    dir.Write("lib/common.glsl", "#version 330 core\n"
+                                 "outside one\n"
+                                 "#def_include\n"
+                                 "first section\n"
+                                 "#include \"inner.glsl\"\n"
+                                 "#def_source\n"
+                                 "outside two\n"
+                                 "#include \"inner.glsl\"\n"
+                                 "#def_include\n"
+                                 "second section\n");
+    dir.Write("lib/inner.glsl", "not taken\n#def_include\ninner\n");
+    dir.Write("lib/plain.glsl", "no sections\n");
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(PreprocessShaderFile(dir.Path("main.vert"), false, lines));
+    EXPECT_EQ(Joined(lines), "#version 330 core\n"
+                             "first section\n"
+                             "inner\n"
+                             "inner\n"
+                             "second section\n"
+                             "void main() {}\n");
+
+    std::vector<std::string> plain;
+    ASSERT_TRUE(PreprocessShaderFile(dir.Path("lib/plain.glsl"), true, plain));
+    EXPECT_TRUE(plain.empty());
+}
+
+TEST(ShaderPreprocessor, PassesLongLinesOnInChunksOf254Characters)
+{
+    TempDir dir("preprocess-long");
+    const std::string longLine = std::string(300, 'x') + "\n";
+    dir.Write("long.frag", "a\n" + longLine + "b");
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(PreprocessShaderFile(dir.Path("long.frag"), false, lines));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1].size(), 254u);
+    EXPECT_EQ(lines[1] + lines[2], longLine);
+    EXPECT_EQ(lines[3], "b");
+}
+
+TEST(ShaderPreprocessor, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
+{
+    TempDir dir("preprocess-cycle");
+    dir.Write("a.glsl", "#def_include\nfrom a\n#include \"sub/b.glsl\"\n");
+    dir.Write("sub/b.glsl", "#def_include\nfrom b\n#include \"../a.glsl\"\n#include \"b.glsl\"\n");
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(PreprocessShaderFile(dir.Path("a.glsl"), false, lines));
+    EXPECT_EQ(Joined(lines), "from a\nfrom b\n");
+
+    std::vector<std::string> none;
+    EXPECT_FALSE(PreprocessShaderFile(dir.Path("nothing.vert"), false, none));
+    EXPECT_TRUE(none.empty());
+}
