@@ -11,6 +11,7 @@
 #include "core/CRenderSettings.h"
 #include "core/Clock.h"
 #include "core/Projection.h"
+#include "scene/CSkyboxCubemap.h"
 
 CApplication& CApplication::GetInstance()
 {
@@ -69,6 +70,11 @@ bool CApplication::Init(std::string name)
         scene->Init();
     if (camera == nullptr)
         SetCamera(new CFlyingCamera());
+    if (skybox == nullptr)
+    {
+        SetSkybox(new CSkyboxCubemap());
+        skybox->Init("Resources\\skyboxes\\%s.jpg");
+    }
 
     postProcessor.Init();
 
@@ -89,6 +95,14 @@ void CApplication::SetCamera(CCamera* newCamera)
 {
     delete camera;
     camera = newCamera;
+}
+
+void CApplication::SetSkybox(CSkybox* newSkybox)
+{
+    if (skybox != nullptr)
+        skybox->Release();
+    delete skybox;
+    skybox = newSkybox;
 }
 
 void CApplication::HandleWindowEvent(const SDL_WindowEvent& event)
@@ -180,6 +194,8 @@ void CApplication::RenderFrame()
         scene->RenderShadowMaps();
     postProcessor.BeginScenePass();
     settings.vertexCount = 0;
+    if (skybox != nullptr)
+        skybox->Render();
     settings.AddProfilerMark("Skymap");
     if (scene != nullptr)
         scene->Render();
@@ -205,6 +221,7 @@ void CApplication::RenderFrame()
 
 void CApplication::Shutdown()
 {
+    SetSkybox(nullptr);
     SetCamera(nullptr);
     postProcessor.Destroy();
     if (glContext != nullptr && scene != nullptr)

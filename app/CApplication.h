@@ -10,6 +10,8 @@
 #include "core/Matrix4.h"
 #include "effects/CPostProcessor.h"
 
+class CSkybox;
+
 // The application singleton: window, OpenGL context, main loop and shutdown.
 class CApplication
 {
@@ -28,6 +30,8 @@ public:
 
     // Replaces the active camera, deleting the previous one.
     void SetCamera(CCamera* newCamera);
+    // Replaces the sky, releasing and deleting the previous one.
+    void SetSkybox(CSkybox* newSkybox);
 
     SDL_Window* window = nullptr;
     SDL_GLContext glContext = nullptr;
@@ -40,6 +44,7 @@ public:
     bool showMenu = true;
     bool vsync = false;
     CCamera* camera = nullptr;
+    CSkybox* skybox = nullptr;
     CPostProcessor postProcessor;
     IScene* scene = nullptr;
     bool quit = false;

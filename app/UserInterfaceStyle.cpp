@@ -8,19 +8,33 @@
 namespace
 {
 const char* const kFontPath = "Resources\\fonts\\DroidSans.ttf";
+// The interface font carries no Latin letters of its own; they come from here.
+const char* const kLatinFontPath = "Resources\\fonts\\OpenSans-Regular.ttf";
+
+bool Exists(const std::string& path)
+{
+    FILE* probe = std::fopen(path.c_str(), "rb");
+    if (probe != nullptr)
+        std::fclose(probe);
+    return probe != nullptr;
+}
 
 void LoadFont()
 {
     const std::string path = ResolveResourcePath(kFontPath);
-    FILE* probe = std::fopen(path.c_str(), "rb");
-    if (probe == nullptr)
+    const std::string latinPath = ResolveResourcePath(kLatinFontPath);
+    if (!Exists(path) || !Exists(latinPath))
     {
         // The library would stop on a missing file; keep its built-in font instead.
-        std::printf("[UI] Font '%s' not found, using the built-in font\n", path.c_str());
+        std::printf("[UI] Fonts '%s' and '%s' not found, using the built-in font\n", path.c_str(),
+                    latinPath.c_str());
         return;
     }
-    std::fclose(probe);
-    ImGui::GetIO().Fonts->AddFontFromFileTTF(path.c_str(), 16.0f);
+    ImFontAtlas* fonts = ImGui::GetIO().Fonts;
+    fonts->AddFontFromFileTTF(path.c_str(), 16.0f);
+    ImFontConfig merge;
+    merge.MergeMode = true; // adds only the glyphs the first font lacks
+    fonts->AddFontFromFileTTF(latinPath.c_str(), 16.0f, &merge);
 }
 
 void SetColors(ImVec4* c)

@@ -15,6 +15,7 @@ void CPostProcessor::BeginScenePass()
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, app.width, app.height);
     glCullFace(GL_BACK);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
 }

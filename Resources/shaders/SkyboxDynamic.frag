@@ -1,0 +1,42 @@
+#version 330 core
+// The time-of-day sky from two maps, both indexed by the height of the sun:
+// the horizon map gives the sky's colour by the height of the view, the sun
+// map the glow around the sun by the cosine of the angle to it.
+
+#include "sceneOutputs.glsl"
+
+in vec3 vDirection;
+
+uniform sampler2D gSamplerHorizon;
+uniform sampler2D gSamplerSun;
+uniform vec3 gSunDir; // the direction sunlight travels
+
+// The sky lies beyond everything: the far distance.
+const float kSkyDistance = 1500.0;
+// The glow's core is lifted above 1 so that it blooms around the sun.
+const float kGlowCoreBoost = 3.0;
+const float kGlowCoreSharpness = 400.0;
+
+// A map coordinate from two values in [-1, 1].
+vec2 MapCoord(float s, float t)
+{
+    return vec2(s, t) * 0.5 + 0.5;
+}
+
+// The maps hold display colours; the scene is drawn in linear light.
+vec3 ToLinear(vec3 colour)
+{
+    return pow(colour, vec3(2.2));
+}
+
+void main()
+{
+    vec3 view = normalize(vDirection);
+    vec3 toSun = normalize(-gSunDir);
+    float cosToSun = dot(view, toSun);
+
+    vec3 sky = ToLinear(texture(gSamplerHorizon, MapCoord(toSun.y, view.y)).rgb);
+    vec3 glow = ToLinear(texture(gSamplerSun, MapCoord(toSun.y, cosToSun)).rgb);
+    glow *= 1.0 + kGlowCoreBoost * pow(max(cosToSun, 0.0), kGlowCoreSharpness);
+    WriteSceneOutputs(sky + glow, 1.0, kSkyDistance);
+}

@@ -1,0 +1,140 @@
+#version 330 core
+// Lit, shadow-receiving objects: the sun (diffuse, highlight, ambient) through
+// four shadow cascades, up to three attenuated point lights with cube shadows,
+// and normal, specular and glow maps. The result is linear HDR.
+
+#include "sceneOutputs.glsl"
+#include "lightModel.glsl"
+#include "cascadeShadows.glsl"
+#include "pointShadows.glsl"
+
+uniform DirectionalLight gDirLight;
+uniform PointLight gPointLights[3];
+uniform int gNumPointLights;
+uniform vec3 gCameraPos;
+uniform float gSpecularPower;
+
+uniform sampler2D gSampler;
+uniform sampler2D gNormalMap;
+uniform sampler2D gSpecularMap;
+uniform sampler2D gGlowMap;
+uniform int gNormalMapEnabled;
+uniform int gSpecularMapEnabled;
+uniform int gGlowMapEnabled;
+
+uniform sampler2DShadow gShadowMapDir[4];
+uniform float gShadowMapCascadeEndClipSpace[4];
+uniform vec2 gShadowMapSize;
+uniform float gDebugShowCSM;
+
+in vec2 vTexCoord;
+in vec3 vWorldPos;
+in vec3 vNormal;
+in vec3 vTangent;
+in vec3 vBitangent;
+in vec4 vLightClipPos[4];
+in float vClipDepth;
+in float vViewDepth;
+
+// Highlight strength where the material has no specular map.
+const float kDefaultSpecular = 0.1;
+// Glow maps hold colours up to 1; emission is pushed above the bloom threshold.
+const float kGlowStrength = 2.5;
+// Texels whose diffuse alpha is below this are holes (grass blades, leaves).
+const float kAlphaCutoff = 0.5;
+
+vec3 GeometricNormal()
+{
+    vec3 n = normalize(vNormal);
+    return gl_FrontFacing ? n : -n; // nothing is culled: the back of a blade faces the eye too
+}
+
+// The geometric normal bent by the normal map, when the material has one and
+// the model has a tangent frame.
+vec3 ShadingNormal(vec3 n)
+{
+    if (gNormalMapEnabled == 0 || dot(vTangent, vTangent) < 1e-12 || dot(vBitangent, vBitangent) < 1e-12)
+        return n;
+    vec3 t = vTangent - n * dot(n, vTangent);
+    if (dot(t, t) < 1e-12)
+        return n;
+    t = normalize(t);
+    vec3 b = cross(n, t) * (dot(cross(n, t), vBitangent) < 0.0 ? -1.0 : 1.0);
+    vec3 m = texture(gNormalMap, vTexCoord).xyz * 2.0 - 1.0;
+    return normalize(mat3(t, b, n) * m);
+}
+
+float SunShadow(out int cascade)
+{
+    cascade = ChooseCascade(vClipDepth, gShadowMapCascadeEndClipSpace);
+    // Samplers of an array can only be picked by constant indices.
+    if (cascade == 0)
+        return CascadeShadow(gShadowMapDir[0], vLightClipPos[0], gShadowMapSize);
+    if (cascade == 1)
+        return CascadeShadow(gShadowMapDir[1], vLightClipPos[1], gShadowMapSize);
+    if (cascade == 2)
+        return CascadeShadow(gShadowMapDir[2], vLightClipPos[2], gShadowMapSize);
+    if (cascade == 3)
+        return CascadeShadow(gShadowMapDir[3], vLightClipPos[3], gShadowMapSize);
+    return 1.0;
+}
+
+LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
+                        Surface s)
+{
+    vec3 fromLight = s.position - position;
+    float distance = length(fromLight);
+    vec3 toLight = -fromLight / max(distance, 1e-4);
+    float shadow = 1.0;
+    if (castsShadow != 0)
+        shadow = PointShadow(distances, fromLight, dot(s.geometricNormal, toLight), gShadowMapSize.x);
+    LightSum direct = Shade(base, toLight, s);
+    float falloff = 1.0 / AttenuationAt(atten, distance);
+    vec3 ambient = base.Color * base.AmbientIntensity;
+    return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
+}
+
+// One slot's light term; a macro because the slot's cube sampler must be named with a constant index.
+#define POINT_LIGHT(i) PointLightTerm(gPointLights[i].Base, gPointLights[i].Position, gPointLights[i].Atten, gPointLights[i].ShadowMapEnabled, gPointLights[i].ShadowMap, s)
+
+void Accumulate(inout LightSum total, LightSum term)
+{
+    total.diffuse += term.diffuse;
+    total.specular += term.specular;
+}
+
+void main()
+{
+    vec4 albedo = texture(gSampler, vTexCoord);
+    if (albedo.a < kAlphaCutoff)
+        discard;
+
+    Surface s;
+    s.position = vWorldPos;
+    s.geometricNormal = GeometricNormal();
+    s.normal = ShadingNormal(s.geometricNormal);
+    s.toEye = normalize(gCameraPos - vWorldPos);
+    s.specularStrength = gSpecularMapEnabled != 0 ? texture(gSpecularMap, vTexCoord).r : kDefaultSpecular;
+    s.specularPower = gSpecularPower;
+
+    int cascade;
+    float sunShadow = SunShadow(cascade);
+    LightSum sun = Shade(gDirLight.Base, normalize(-gDirLight.Direction), s);
+    LightSum total = LightSum(gDirLight.Base.Color * gDirLight.Base.AmbientIntensity + sun.diffuse * sunShadow,
+                              sun.specular * sunShadow);
+
+    // Unrolled: each slot's cube sampler needs a constant index.
+    if (gNumPointLights > 0)
+        Accumulate(total, POINT_LIGHT(0));
+    if (gNumPointLights > 1)
+        Accumulate(total, POINT_LIGHT(1));
+    if (gNumPointLights > 2)
+        Accumulate(total, POINT_LIGHT(2));
+
+    vec3 colour = albedo.rgb * total.diffuse + total.specular;
+    if (gGlowMapEnabled != 0)
+        colour += texture(gGlowMap, vTexCoord).rgb * kGlowStrength;
+    if (cascade >= 0)
+        colour *= mix(vec3(1.0), kCascadeTints[cascade], gDebugShowCSM);
+    WriteSceneOutputs(colour, 1.0, vViewDepth);
+}

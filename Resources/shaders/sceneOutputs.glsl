@@ -1,0 +1,30 @@
+// The three targets of the scene framebuffer, written by every program that
+// draws into it. Included by the scene shaders; only the section below is taken.
+#def_include
+// 0: linear HDR colour, alpha for blending.
+layout(location = 0) out vec4 outColor;
+// 1: the part of the colour brighter than a luminance of 1, else black;
+//    feeds the bloom blur and the lens flare.
+layout(location = 1) out vec4 outBright;
+// 2: the depth used by depth of field: view depth (clip-space w) divided by
+//    725, so a point 50 units in front of the camera gives 0.069. Written as a
+//    vec4 with the value in red, green and blue and the surface's alpha in
+//    alpha, so a blended sprite leaves the depth behind its clear texels alone.
+layout(location = 2) out vec4 outDepth;
+
+const float kDepthOfFieldRange = 725.0;
+const float kBrightThreshold = 1.0;
+
+float Luminance(vec3 colour)
+{
+    return dot(colour, vec3(0.2126, 0.7152, 0.0722));
+}
+
+void WriteSceneOutputs(vec3 colour, float alpha, float viewDepth)
+{
+    colour = max(colour, vec3(0.0));
+    outColor = vec4(colour, alpha);
+    outBright = vec4(Luminance(colour) > kBrightThreshold ? colour : vec3(0.0), alpha);
+    outDepth = vec4(vec3(viewDepth / kDepthOfFieldRange), alpha);
+}
+#def_source

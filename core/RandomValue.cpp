@@ -1,0 +1,8 @@
+#include "core/RandomValue.h"
+
+#include <cstdlib>
+
+int RandomValue()
+{
+    return std::rand() % 32768;
+}

@@ -1,0 +1,59 @@
+#include "scene/CCascadeShadowMap.h"
+
+#include <cstdio>
+
+namespace
+{
+void DefineDepthTexture(GLuint texture, int width, int height)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT32, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+}
+
+bool CCascadeShadowMap::Init(int width, int height)
+{
+    glGenFramebuffers(1, &fbo);
+    glGenTextures(kCascadeCount, shadowMaps.data());
+    for (GLuint texture : shadowMaps)
+        DefineDepthTexture(texture, width, height);
+
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowMaps[0], 0);
+    glDrawBuffer(GL_NONE);
+    glReadBuffer(GL_NONE);
+
+    const GLenum status = glCheckFramebufferStatus(GL_FRAMEBUFFER);
+    if (status != GL_FRAMEBUFFER_COMPLETE)
+    {
+        std::printf("FB error, status: 0x%x\n", status);
+        return false;
+    }
+    return true;
+}
+
+void CCascadeShadowMap::BindForWriting(int cascadeIndex)
+{
+    if (cascadeIndex < 0 || cascadeIndex >= kCascadeCount)
+    {
+        std::printf("[ShadowMap] Cascade index out of bounds");
+        return;
+    }
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowMaps[size_t(cascadeIndex)], 0);
+}
+
+void CCascadeShadowMap::Destroy()
+{
+    if (fbo != 0)
+        glDeleteFramebuffers(1, &fbo);
+    fbo = 0;
+    glDeleteTextures(kCascadeCount, shadowMaps.data());
+    shadowMaps = {};
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <GL/glew.h>
+#include <array>
+
+// The sun's four shadow cascades: one framebuffer whose depth attachment is
+// switched between four depth textures set up for hardware comparison.
+class CCascadeShadowMap
+{
+public:
+    static constexpr int kCascadeCount = 4;
+
+    // True when the framebuffer is complete; it is left bound either way.
+    bool Init(int width, int height);
+    void BindForWriting(int cascadeIndex);
+    void Destroy();
+
+    GLuint fbo = 0;
+    std::array<GLuint, kCascadeCount> shadowMaps = {};
+};

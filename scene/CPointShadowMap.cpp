@@ -1,0 +1,78 @@
+#include "scene/CPointShadowMap.h"
+
+#include <cstdio>
+
+namespace
+{
+void SetClampedLinear(GLenum target)
+{
+    glTexParameteri(target, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(target, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(target, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+GLuint CreateDepthTexture(int width, int height)
+{
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_NONE);
+    SetClampedLinear(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+GLuint CreateDistanceCube(int width, int height)
+{
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, texture);
+    SetClampedLinear(GL_TEXTURE_CUBE_MAP);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+    for (int face = 0; face < 6; ++face)
+        glTexImage2D(GLenum(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_R32F, width, height, 0, GL_RED, GL_FLOAT,
+                     nullptr);
+    return texture;
+}
+}
+
+bool CPointShadowMap::Init(int width, int height)
+{
+    glGenFramebuffers(1, &fbo);
+    depthTexture = CreateDepthTexture(width, height);
+    cubeMap = CreateDistanceCube(width, height);
+
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depthTexture, 0);
+    glDrawBuffer(GL_NONE);
+    glReadBuffer(GL_NONE);
+
+    const GLenum status = glCheckFramebufferStatus(GL_FRAMEBUFFER);
+    if (status != GL_FRAMEBUFFER_COMPLETE)
+    {
+        std::printf("FB error, status: 0x%x\n", status);
+        return false;
+    }
+    return true;
+}
+
+void CPointShadowMap::BindFaceForWriting(int face)
+{
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GLenum(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face),
+                           cubeMap, 0);
+    glDrawBuffer(GL_COLOR_ATTACHMENT0);
+}
+
+void CPointShadowMap::Release()
+{
+    if (fbo != 0)
+        glDeleteFramebuffers(1, &fbo);
+    if (depthTexture != 0)
+        glDeleteTextures(1, &depthTexture);
+    if (cubeMap != 0)
+        glDeleteTextures(1, &cubeMap);
+    fbo = depthTexture = cubeMap = 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <GL/glew.h>
+
+// Omnidirectional shadow of one point light: a cube map holding, per texel,
+// the distance from the light to the nearest caster, rendered face by face.
+class CPointShadowMap
+{
+public:
+    // True when the framebuffer is complete; it is left bound either way.
+    bool Init(int width, int height);
+    // Attaches one cube face as the colour target (face 0..5 in cube-map order).
+    void BindFaceForWriting(int face);
+    // Frees the framebuffer, the depth texture and the cube, each when made.
+    void Release();
+
+    GLuint fbo = 0;
+    GLuint cubeMap = 0;
+    GLuint depthTexture = 0;
+};

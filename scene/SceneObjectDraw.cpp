@@ -1,0 +1,21 @@
+#include "scene/SceneObjectDraw.h"
+
+#include "scene/CMesh.h"
+#include "shaders/CShaderProgram.h"
+
+void DrawSceneObject(const SceneObject& object, CShaderProgram* overrideProgram, uint32_t excludedFlags)
+{
+    if ((object.flags & excludedFlags) != 0)
+        return;
+    CShaderProgram* program = overrideProgram != nullptr ? overrideProgram : object.program;
+    // A program that failed to build draws nothing rather than whatever program is current.
+    if (program != nullptr && !program->linked)
+        return;
+    if (program != nullptr)
+    {
+        program->Use();
+        program->SetupEntity(object);
+    }
+    if (object.mesh != nullptr)
+        object.mesh->Render(program);
+}

@@ -1,0 +1,37 @@
+#include "shaders/CShaderProgramPointLightShadowMap.h"
+
+#include "core/CRenderSettings.h"
+#include "core/SceneObject.h"
+#include "scene/CubeFaces.h"
+#include "shaders/UniformUpload.h"
+
+const UniformTable CShaderProgramPointLightShadowMap::uniformNames = {{"gMVP"}, {"gModel"}, {"gLightWorldPos"}};
+
+void CShaderProgramPointLightShadowMap::Create()
+{
+    CreateFromStages(
+        {{&vertexShader, "Resources\\shaders\\shadowMapPointLight.vert", GL_VERTEX_SHADER},
+         {&fragmentShader, "Resources\\shaders\\shadowMapPointLight.frag", GL_FRAGMENT_SHADER}},
+        uniformNames);
+}
+
+void CShaderProgramPointLightShadowMap::Destroy()
+{
+    DestroyWithStages({&vertexShader, &fragmentShader});
+}
+
+void CShaderProgramPointLightShadowMap::SetupEntity(const SceneObject& object)
+{
+    const CRenderSettings& settings = CRenderSettings::GetInstance();
+    if (lightIndex < 0 || size_t(lightIndex) >= settings.pointLights.size() || faceIndex < 0 ||
+        size_t(faceIndex) >= CubeFaceTable.size())
+        return;
+    const glm::vec3 lightPosition = settings.pointLights[size_t(lightIndex)].Position;
+    const Matrix4 view = MakeCubeFaceView(lightPosition, CubeFaceTable[size_t(faceIndex)]);
+    const Matrix4 projection =
+        MakeCubeFaceProjection(float(settings.shadowMapWidth) / float(settings.shadowMapHeight));
+    const Matrix4 model = MakeModelMatrix(object);
+    SetUniform(*this, "gMVP", projection * view * model);
+    SetUniform(*this, "gModel", model);
+    SetUniform(*this, "gLightWorldPos", lightPosition);
+}

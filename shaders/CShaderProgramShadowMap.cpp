@@ -1,0 +1,32 @@
+#include "shaders/CShaderProgramShadowMap.h"
+
+#include "core/CRenderSettings.h"
+#include "core/SceneObject.h"
+#include "scene/CascadeFit.h"
+#include "shaders/UniformUpload.h"
+
+const UniformTable CShaderProgramShadowMap::uniformNames = {{"gMVP"}, {"gSampler"}};
+
+void CShaderProgramShadowMap::Create()
+{
+    CreateFromStages({{&vertexShader, "Resources\\shaders\\shadowMap.vert", GL_VERTEX_SHADER},
+                      {&fragmentShader, "Resources\\shaders\\shadowMap.frag", GL_FRAGMENT_SHADER}},
+                     uniformNames);
+}
+
+void CShaderProgramShadowMap::Destroy()
+{
+    DestroyWithStages({&vertexShader, &fragmentShader});
+}
+
+void CShaderProgramShadowMap::SetupEntity(const SceneObject& object)
+{
+    const CRenderSettings& settings = CRenderSettings::GetInstance();
+    // An index outside the four cascades uploads nothing rather than reading past the boxes.
+    if (cascadeIndex < 0 || size_t(cascadeIndex) >= settings.cascadeOrthoBounds.size())
+        return;
+    const Matrix4 lightViewProjection = MakeCascadeProjection(settings.cascadeOrthoBounds[size_t(cascadeIndex)]) *
+                                        MakeLightView(settings.dirLight.Direction);
+    SetUniform(*this, "gMVP", lightViewProjection * MakeModelMatrix(object));
+    SetUniform(*this, "gSampler", 0);
+}
