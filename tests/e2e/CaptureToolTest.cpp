@@ -129,3 +129,20 @@ TEST_F(CaptureToolTest, RunsWithoutResourcesAndRejectsBadArguments)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.output.find("--time-of-day"), std::string::npos);
 }
+
+TEST_F(CaptureToolTest, ReportsMissingDataFilesAndKeepsRendering)
+{
+    // A copy of the data set with a model, a texture, a shader include, a sky map and the fonts gone.
+    fs::copy(binDir + "/Resources", dir / "Resources", fs::copy_options::recursive);
+    for (const char* missing : {"models/scene/torii.obj", "models/scene/snow_normal.png", "shaders/lightModel.glsl",
+                                "skyboxes/dynamic/sunmap.png", "fonts/DroidSans.ttf"})
+        ASSERT_TRUE(fs::remove(dir / "Resources" / missing)) << missing;
+
+    const ProcessResult result = Capture("--frames 3 --out " + (dir / "f.png").string(), dir.string());
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("Error parsing 'Resources\\models\\scene\\torii.obj'"), std::string::npos);
+    // A missing include is reported through the compile failure of the file that includes it.
+    EXPECT_NE(result.output.find("[Shader] Error loading shader Resources\\shaders\\lightShadows"), std::string::npos)
+        << result.output;
+    EXPECT_EQ(ReadPng(dir / "f.png").width, 1600u);
+}
