@@ -3,11 +3,6 @@
 #include "app/CApplication.h"
 #include "camera/CameraMath.h"
 
-namespace
-{
-const glm::vec3 kWorldUp(0.0f, 1.0f, 0.0f);
-}
-
 Matrix4 CFlyingCamera::GetViewMatrix()
 {
     return MakeLookAt(position, target, up);
@@ -32,18 +27,7 @@ PointerRequest CFlyingCamera::Look(const CameraInput& input)
     const glm::ivec2 centre = input.windowPosition + input.windowSize / 2;
     const float dx = float(centre.x - input.pointer.x) * sensitivity;
     const float dy = float(input.pointer.y - centre.y) * sensitivity;
-    if (dx != 0.0f)
-    {
-        glm::vec3 direction = target - position;
-        RotateAroundAxis(direction, dx, kWorldUp);
-        target = position + direction;
-    }
-    if (dy != 0.0f)
-    {
-        glm::vec3 direction = target - position;
-        if (TiltDirection(direction, dy, up))
-            target = position + direction;
-    }
+    TurnView(position, target, dx, dy, up);
     PointerRequest request;
     request.warp = true;
     request.warpTo = centre;

@@ -90,18 +90,7 @@ PointerRequest CShowcaseCamera::FreeLook(const CameraInput& input)
     }
     const float dx = float(lookAnchor.x - input.pointer.x) * sensitivity;
     const float dy = float(input.pointer.y - lookAnchor.y) * sensitivity;
-    if (dx != 0.0f)
-    {
-        glm::vec3 direction = target - position;
-        RotateAroundAxis(direction, dx, kWorldUp);
-        target = position + direction;
-    }
-    if (dy != 0.0f)
-    {
-        glm::vec3 direction = target - position;
-        if (TiltDirection(direction, dy, kWorldUp))
-            target = position + direction;
-    }
+    TurnView(position, target, dx, dy, kWorldUp);
     PointerRequest request;
     request.warp = true;
     request.warpTo = lookAnchor;

@@ -57,3 +57,20 @@ glm::vec3 NormalizeOrZero(const glm::vec3& v)
     const float length = glm::length(v);
     return length == 0.0f ? glm::vec3(0.0f) : v / length;
 }
+
+void TurnView(const glm::vec3& position, glm::vec3& target, float yawDegrees, float pitchDegrees,
+              const glm::vec3& up)
+{
+    if (yawDegrees != 0.0f)
+    {
+        glm::vec3 direction = target - position;
+        RotateAroundAxis(direction, yawDegrees, glm::vec3(0.0f, 1.0f, 0.0f));
+        target = position + direction;
+    }
+    if (pitchDegrees != 0.0f)
+    {
+        glm::vec3 direction = target - position;
+        if (TiltDirection(direction, pitchDegrees, up))
+            target = position + direction;
+    }
+}

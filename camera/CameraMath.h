@@ -20,5 +20,10 @@ Matrix4 MakeLookAt(const glm::vec3& eye, const glm::vec3& center, const glm::vec
 // horizontal axis (zero or parallel to up).
 bool TiltDirection(glm::vec3& direction, float degrees, const glm::vec3& up);
 
+// Turns the view from `position` towards `target` in place: `yawDegrees` about
+// the world's vertical axis, then `pitchDegrees` up (dropped at the tilt limit).
+void TurnView(const glm::vec3& position, glm::vec3& target, float yawDegrees, float pitchDegrees,
+              const glm::vec3& up);
+
 // `v` scaled to unit length, or zero when it has no length.
 glm::vec3 NormalizeOrZero(const glm::vec3& v);

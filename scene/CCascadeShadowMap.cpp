@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "scene/ShadowFramebuffer.h"
+
 namespace
 {
 void DefineDepthTexture(GLuint texture, int width, int height)
@@ -23,19 +25,7 @@ bool CCascadeShadowMap::Init(int width, int height)
     glGenTextures(kCascadeCount, shadowMaps.data());
     for (GLuint texture : shadowMaps)
         DefineDepthTexture(texture, width, height);
-
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowMaps[0], 0);
-    glDrawBuffer(GL_NONE);
-    glReadBuffer(GL_NONE);
-
-    const GLenum status = glCheckFramebufferStatus(GL_FRAMEBUFFER);
-    if (status != GL_FRAMEBUFFER_COMPLETE)
-    {
-        std::printf("FB error, status: 0x%x\n", status);
-        return false;
-    }
-    return true;
+    return AttachShadowDepth(fbo, shadowMaps[0]);
 }
 
 void CCascadeShadowMap::BindForWriting(int cascadeIndex)

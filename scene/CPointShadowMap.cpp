@@ -1,6 +1,6 @@
 #include "scene/CPointShadowMap.h"
 
-#include <cstdio>
+#include "scene/ShadowFramebuffer.h"
 
 namespace
 {
@@ -43,19 +43,8 @@ bool CPointShadowMap::Init(int width, int height)
     glGenFramebuffers(1, &fbo);
     depthTexture = CreateDepthTexture(width, height);
     cubeMap = CreateDistanceCube(width, height);
-
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depthTexture, 0);
-    glDrawBuffer(GL_NONE);
-    glReadBuffer(GL_NONE);
-
-    const GLenum status = glCheckFramebufferStatus(GL_FRAMEBUFFER);
-    if (status != GL_FRAMEBUFFER_COMPLETE)
-    {
-        std::printf("FB error, status: 0x%x\n", status);
-        return false;
-    }
-    return true;
+    // No colour attachment yet: each pass attaches its target as it draws.
+    return AttachShadowDepth(fbo, depthTexture);
 }
 
 void CPointShadowMap::BindFaceForWriting(int face)

@@ -4,6 +4,8 @@
 
 #include <string>
 
+struct DecodedImage;
+
 // One OpenGL texture (2D or cube map) with its sampler object and a record of
 // what was loaded into it. Created by the loaders, freed by Release only.
 class CTexture
@@ -32,6 +34,9 @@ public:
     bool mipmaps = false;
     std::string path;
     bool isCubeMap = false;
+
+private:
+    void RecordImage(const DecodedImage& image);
 };
 
 // The face file of a cube-map pattern; "%s" stands for the face name.
