@@ -1,0 +1,123 @@
+#include <GL/glew.h>
+#include <SDL2/SDL.h>
+#include <array>
+#include <gtest/gtest.h>
+
+#include "GlTestContext.h"
+#include "app/CApplication.h"
+#include "app/InputState.h"
+#include "camera/CShowcaseCamera.h"
+#include "core/CRenderSettings.h"
+#include "core/Projection.h"
+#include "scene/CMainScene.h"
+#include "scene/CSkyboxDynamic.h"
+
+namespace
+{
+// The real scene, built from the runnable layout's data set, in a small window.
+class MainSceneTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        CApplication& app = CApplication::GetInstance();
+        app.width = 320;
+        app.height = 240;
+        app.projection = MakePerspective(80.0f, 320.0f / 240.0f, 0.5f, 1500.0f);
+        testing::internal::CaptureStdout();
+        scene = new CMainScene();
+        scene->Init();
+        startupOutput = new std::string(testing::internal::GetCapturedStdout());
+    }
+
+    static void TearDownTestSuite()
+    {
+        scene->Release();
+        delete scene;
+        delete startupOutput;
+        CApplication& app = CApplication::GetInstance();
+        app.SetSkybox(nullptr);
+        app.SetCamera(nullptr);
+        CRenderSettings::GetInstance().pointLights.clear();
+        GetInputState().keyboard = nullptr;
+    }
+
+    void RenderOneFrame()
+    {
+        CApplication& app = CApplication::GetInstance();
+        app.deltaTime = 0.5f;
+        scene->Update();
+        app.camera->Update();
+        scene->RenderShadowMaps();
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, app.width, app.height);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        app.skybox->Render();
+        scene->Render();
+        glFinish();
+    }
+
+    static CMainScene* scene;
+    static std::string* startupOutput;
+};
+
+CMainScene* MainSceneTest::scene = nullptr;
+std::string* MainSceneTest::startupOutput = nullptr;
+}
+
+TEST_F(MainSceneTest, StartsWithoutProgramOrFramebufferErrors)
+{
+    for (const char* problem : {"Unable to get the location", "Prog Info Log", "FB error", "Error parsing"})
+        EXPECT_EQ(startupOutput->find(problem), std::string::npos) << problem << " in:\n" << *startupOutput;
+    EXPECT_TRUE(scene->lightShadowsProgram.linked && scene->basicProgram.linked);
+    EXPECT_TRUE(scene->shadowMapProgram.linked && scene->pointShadowProgram.linked);
+
+    RenderOneFrame();
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(MainSceneTest, HoldsItsObjectsLightsCameraAndSky)
+{
+    const CApplication& app = CApplication::GetInstance();
+    EXPECT_NE(dynamic_cast<CShowcaseCamera*>(app.camera), nullptr);
+    EXPECT_NE(dynamic_cast<CSkyboxDynamic*>(app.skybox), nullptr);
+
+    ASSERT_EQ(scene->objects.size(), 13u);
+    EXPECT_EQ(scene->objects[0].flags, uint32_t(FlagNoShadow));
+    EXPECT_EQ(scene->objects[1].flags, uint32_t(FlagAllPointLights));
+    for (const SceneObject& object : scene->objects)
+        EXPECT_FALSE(object.mesh->subMeshes.empty());
+
+    const auto& lights = CRenderSettings::GetInstance().pointLights;
+    ASSERT_EQ(lights.size(), 9u);
+    for (size_t i = 0; i < lights.size(); ++i)
+    {
+        EXPECT_EQ(lights[i].ShadowMapEnabled, i < 3);
+        EXPECT_EQ(lights[i].ShadowMap, i < 3 ? int(i) : -1);
+    }
+    ASSERT_EQ(scene->pointShadowMaps.size(), 3u);
+    for (const CPointShadowMap* map : scene->pointShadowMaps)
+        EXPECT_NE(map->cubeMap, 0u);
+}
+
+TEST_F(MainSceneTest, UpdateMovesTheSunWithXAndFlickersTheLanterns)
+{
+    std::array<uint8_t, SDL_NUM_SCANCODES> keys = {};
+    keys[SDL_SCANCODE_X] = 1;
+    InputState& input = GetInputState();
+    input.keyboard = keys.data();
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    settings.timeOfDay = 36.5f;
+    CApplication::GetInstance().deltaTime = 0.5f;
+    scene->Update();
+    input.keyboard = nullptr;
+
+    EXPECT_FLOAT_EQ(settings.timeOfDay, 59.0f);
+    EXPECT_NEAR(glm::dot(settings.dirLight.Direction, glm::vec3(0.8571673f, -0.5150381f, 0.0f)), 1.0f, 1e-5f);
+    EXPECT_EQ(scene->objects[0].position, settings.pointLights[0].Position);
+    for (size_t i = 1; i < 9; ++i)
+    {
+        const glm::vec3 offset = settings.pointLights[i].Position - LanternLightPositions[i - 1];
+        EXPECT_LE(std::abs(offset.x), 0.0101f);
+    }
+}
