@@ -85,11 +85,15 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     vec3 fromLight = s.position - position;
     float distance = length(fromLight);
     vec3 toLight = -fromLight / max(distance, 1e-4);
-    float shadow = 1.0;
-    if (castsShadow != 0)
-        shadow = PointShadow(distances, fromLight, dot(s.geometricNormal, toLight), gShadowMapSize.x);
     LightSum direct = Shade(base, toLight, s);
     float falloff = 1.0 / AttenuationAt(atten, distance);
+    // The cube lookups are the costly part: skip them where the light adds
+    // less than a step of an 8-bit channel anyway.
+    float shadow = 1.0;
+    vec3 reachable = direct.diffuse + direct.specular;
+    float reach = max(reachable.r, max(reachable.g, reachable.b));
+    if (castsShadow != 0 && reach * falloff > 1.0 / 512.0)
+        shadow = PointShadow(distances, fromLight, dot(s.geometricNormal, toLight), gShadowMapSize.x);
     vec3 ambient = base.Color * base.AmbientIntensity;
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }
