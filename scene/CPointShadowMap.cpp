@@ -40,6 +40,9 @@ GLuint CreateDistanceCube(int width, int height)
 
 bool CPointShadowMap::Init(int width, int height)
 {
+    // Filtered lookups near a face edge must blend with the neighbouring face,
+    // or the edges between faces show as thin lines of false shadow.
+    glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
     glGenFramebuffers(1, &fbo);
     depthTexture = CreateDepthTexture(width, height);
     cubeMap = CreateDistanceCube(width, height);
