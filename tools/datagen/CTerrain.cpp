@@ -38,7 +38,7 @@ float CTerrain::Spacing(float coordinate)
 
 void CTerrain::AddPad(glm::vec2 center, float height, float flatRadius)
 {
-    pads.push_back(Pad{center, height, flatRadius, flatRadius + 16.0f});
+    pads.push_back(Pad{center, height, flatRadius, flatRadius + 40.0f});
 }
 
 float CTerrain::NaturalHeight(float x, float z)
@@ -46,7 +46,7 @@ float CTerrain::NaturalHeight(float x, float z)
     const glm::vec2 p(x, z);
     const float r = glm::length(p);
     const float hills = 9.0f * Fbm(p / 230.0f, glm::ivec2(0), 4, 11u) + 2.5f * Fbm(p / 55.0f, glm::ivec2(0), 3, 12u);
-    const float ridge = 1.0f - std::fabs(Fbm(p / 140.0f, glm::ivec2(0), 4, 13u, 0.55f));
+    const float ridge = 1.0f - std::fabs(Fbm(p / 160.0f, glm::ivec2(0), 3, 13u, 0.45f));
     const float rise = std::pow(Smoothstep(170.0f, 700.0f, r), 1.5f);
     return 4.0f + hills + rise * (45.0f + 110.0f * ridge * ridge);
 }

@@ -17,6 +17,9 @@ public:
     // far away, from -Extent to +Extent.
     const std::vector<float>& GridLines() const { return lines; }
 
+    // Grid spacing at a coordinate along either axis.
+    static float Spacing(float coordinate);
+
     static constexpr float Extent = 640.0f;
 
 private:
@@ -28,7 +31,6 @@ private:
         float blendRadius;
     };
 
-    static float Spacing(float coordinate);
     static float NaturalHeight(float x, float z);
     void AddPad(glm::vec2 center, float height, float flatRadius);
 

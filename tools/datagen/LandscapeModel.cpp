@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "CTerrain.h"
 #include "Models.h"
 
@@ -5,9 +7,11 @@ namespace
 {
 const float SnowTileMetres = 9.0f;
 
+// Normals are measured over about a grid cell, so that the coarse far terrain
+// does not shade detail its triangles cannot show.
 glm::vec3 SurfaceNormal(const CTerrain& terrain, float x, float z)
 {
-    const float e = 0.75f;
+    const float e = std::max(0.75f, 0.5f * std::max(CTerrain::Spacing(x), CTerrain::Spacing(z)));
     const float dx = terrain.Height(x + e, z) - terrain.Height(x - e, z);
     const float dz = terrain.Height(x, z + e) - terrain.Height(x, z - e);
     return glm::normalize(glm::vec3(-dx, 2.0f * e, -dz));
