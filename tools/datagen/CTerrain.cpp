@@ -38,7 +38,7 @@ float CTerrain::Spacing(float coordinate)
 
 void CTerrain::AddPad(glm::vec2 center, float height, float flatRadius)
 {
-    pads.push_back(Pad{center, height, flatRadius, flatRadius + 40.0f});
+    pads.push_back(Pad{center, height, flatRadius, flatRadius + 25.0f});
 }
 
 float CTerrain::NaturalHeight(float x, float z)
