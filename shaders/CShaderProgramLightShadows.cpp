@@ -78,8 +78,6 @@ void CShaderProgramLightShadows::PointSamplersAtFixedUnits()
 {
     if (!linked)
         return;
-    GLint previous = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
     glUseProgram(programId);
     SetUniform(*this, "gSampler", kDiffuseUnit);
     SetUniform(*this, "gNormalMap", kNormalUnit);
@@ -89,7 +87,8 @@ void CShaderProgramLightShadows::PointSamplersAtFixedUnits()
         SetUniform(*this, Indexed("gShadowMapDir[%d]", i), kFirstCascadeUnit + i);
     for (int slot = 0; slot < kMaxPointLightsPerDraw; ++slot)
         SetUniform(*this, Indexed("gPointLights[%d].ShadowMap", slot), kFirstPointShadowUnit + slot);
-    glUseProgram(GLuint(previous));
+    // Not the program that was current before: it may have been deleted meanwhile.
+    glUseProgram(0);
 }
 
 void CShaderProgramLightShadows::SetupEntity(const SceneObject& object)

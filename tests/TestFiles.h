@@ -1,8 +1,10 @@
 #pragma once
 
-// Small input files made by the tests themselves in a fresh temporary folder.
+// Small input files made by the tests themselves in a fresh temporary folder,
+// and a way to count what the code under test printed.
 
 #include <FreeImage.h>
+#include <glm/glm.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -74,4 +76,28 @@ inline bool WriteTestImage(const std::string& path, FREE_IMAGE_FORMAT format, in
     const bool saved = FreeImage_Save(format, bitmap, path.c_str(), 0) != FALSE;
     FreeImage_Unload(bitmap);
     return saved;
+}
+
+// A 4 x 4 24-bit image of one colour, channels from 0 to 1.
+inline bool WriteSolidImage(const std::string& path, const glm::vec3& colour)
+{
+    FIBITMAP* bitmap = FreeImage_Allocate(4, 4, 24);
+    for (int y = 0; y < 4; ++y)
+        for (BYTE* texel = FreeImage_GetScanLine(bitmap, y); texel < FreeImage_GetScanLine(bitmap, y) + 12; texel += 3)
+        {
+            texel[FI_RGBA_RED] = BYTE(colour.r * 255.0f);
+            texel[FI_RGBA_GREEN] = BYTE(colour.g * 255.0f);
+            texel[FI_RGBA_BLUE] = BYTE(colour.b * 255.0f);
+        }
+    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), 0) != FALSE;
+    FreeImage_Unload(bitmap);
+    return saved;
+}
+
+inline size_t CountOccurrences(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }

@@ -25,6 +25,10 @@ public:
         glewExperimental = GL_TRUE;
         ASSERT_EQ(glewInit(), GLEW_OK);
         TakeGlError(); // glewInit leaves GL_INVALID_ENUM on core contexts
+        GLint major = 0, minor = 0;
+        glGetIntegerv(GL_MAJOR_VERSION, &major);
+        glGetIntegerv(GL_MINOR_VERSION, &minor);
+        ASSERT_GE(major * 10 + minor, 33) << "an OpenGL 3.3 core context is needed";
     }
 
     void TearDown() override

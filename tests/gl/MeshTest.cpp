@@ -21,8 +21,6 @@ const char* const twoMaterialObj = "mtllib two.mtl\n"
                                    "vn 0 0 1\n"
                                    "o first\nusemtl wood\nf 1/1/1 2/2/1 3/3/1 4/4/1\n"
                                    "o second\nusemtl plain\nf 5//1 6//1 7//1\n";
-const char* const twoMaterialMtl = "newmtl wood\nmap_Kd textures/wood_diffuse.png\n"
-                                   "newmtl plain\nmap_Kd plain.png\n";
 
 // Records the materials a draw sets up; its program draws in flat colour.
 class CRecordingProgram : public CShaderProgram
@@ -48,8 +46,7 @@ public:
     std::vector<const CMaterial*> materials;
 };
 
-template <typename T>
-std::vector<T> BufferContents(const CVertexBufferObject& buffer)
+template <typename T> std::vector<T> BufferContents(const CVertexBufferObject& buffer)
 {
     GLint size = 0;
     glBindBuffer(GL_COPY_READ_BUFFER, buffer.buffer);
@@ -69,6 +66,7 @@ bool AttributeEnabled(const CMesh& mesh, GLuint attribute)
     return enabled != 0;
 }
 
+// How much one draw of the mesh adds to the frame's vertex count.
 int DrawnElements(const CMesh& mesh, CShaderProgram* program)
 {
     int& counter = CRenderSettings::GetInstance().vertexCount;
@@ -83,7 +81,7 @@ int DrawnElements(const CMesh& mesh, CShaderProgram* program)
 void WriteTwoMaterialModel(const TempDir& dir)
 {
     dir.Write("two.obj", twoMaterialObj);
-    dir.Write("two.mtl", twoMaterialMtl);
+    dir.Write("two.mtl", "newmtl wood\nmap_Kd textures/wood_diffuse.png\nnewmtl plain\nmap_Kd plain.png\n");
     for (const char* name : {"textures/wood_diffuse.png", "textures/wood_normal.png", "textures/wood_glow.png",
                              "plain.png"})
         ASSERT_TRUE(WriteTestImage(dir.Path(name), FIF_PNG, 4, 4, 24));
@@ -107,15 +105,15 @@ TEST(Mesh, LoadsSubMeshesStreamsAndConventionalTextures)
 
     ASSERT_EQ(mesh.subMeshes.size(), 2u);
     EXPECT_EQ(mesh.subMeshes[0].numIndices, 6u);
-    EXPECT_EQ(mesh.subMeshes[0].baseVertex, 0u);
     EXPECT_EQ(mesh.subMeshes[1].numIndices, 3u);
     EXPECT_EQ(mesh.subMeshes[1].baseVertex, 4u);
     EXPECT_EQ(mesh.subMeshes[1].baseIndex, 6u);
 
+    // Companion maps are found by name beside the diffuse map; there is no specular file.
     const CMaterial& wood = mesh.materials[mesh.subMeshes[0].materialIndex];
     EXPECT_NE(wood.textures[CMaterial::Diffuse], nullptr);
     EXPECT_NE(wood.textures[CMaterial::Normal], nullptr);
-    EXPECT_EQ(wood.textures[CMaterial::Specular], nullptr); // no such file
+    EXPECT_EQ(wood.textures[CMaterial::Specular], nullptr);
     EXPECT_NE(wood.textures[CMaterial::Glow], nullptr);
     const CMaterial& plain = mesh.materials[mesh.subMeshes[1].materialIndex];
     EXPECT_NE(plain.textures[CMaterial::Diffuse], nullptr);
@@ -123,18 +121,15 @@ TEST(Mesh, LoadsSubMeshesStreamsAndConventionalTextures)
 
     // Seven vertices in every stream; the triangle without texture coordinates gets
     // (0, 0) and zero tangents so that the streams stay aligned.
-    EXPECT_EQ(BufferContents<float>(mesh.positionBuffer).size(), 21u);
-    EXPECT_EQ(BufferContents<float>(mesh.normalBuffer).size(), 21u);
-    EXPECT_EQ(BufferContents<float>(mesh.tangentBuffer).size(), 21u);
-    EXPECT_EQ(BufferContents<float>(mesh.bitangentBuffer).size(), 21u);
+    for (const CVertexBufferObject* stream :
+         {&mesh.positionBuffer, &mesh.normalBuffer, &mesh.tangentBuffer, &mesh.bitangentBuffer})
+        EXPECT_EQ(BufferContents<float>(*stream).size(), 21u);
     const std::vector<float> uv = BufferContents<float>(mesh.texCoordBuffer);
     ASSERT_EQ(uv.size(), 14u);
     EXPECT_FLOAT_EQ(uv[1], -0.75f); // v = 0.25 in the file
-    for (size_t i = 8; i < 14; ++i)
-        EXPECT_EQ(uv[i], 0.0f);
+    EXPECT_EQ(std::vector<float>(uv.begin() + 8, uv.end()), std::vector<float>(6, 0.0f));
     EXPECT_EQ(BufferContents<unsigned>(mesh.indexBuffer).size(), 9u);
-    EXPECT_TRUE(AttributeEnabled(mesh, 3));
-    EXPECT_TRUE(AttributeEnabled(mesh, 4));
+    EXPECT_TRUE(AttributeEnabled(mesh, 3) && AttributeEnabled(mesh, 4));
 
     EXPECT_EQ(DrawnElements(mesh, &program), 9);
     ASSERT_EQ(program.materials.size(), 2u);
@@ -154,8 +149,7 @@ TEST(Mesh, AModelWithoutTextureCoordinatesDrawsWithZeros)
 
     EXPECT_EQ(BufferContents<float>(mesh.texCoordBuffer), std::vector<float>(6, 0.0f));
     EXPECT_TRUE(BufferContents<float>(mesh.tangentBuffer).empty());
-    EXPECT_FALSE(AttributeEnabled(mesh, 3));
-    EXPECT_FALSE(AttributeEnabled(mesh, 4));
+    EXPECT_FALSE(AttributeEnabled(mesh, 3) || AttributeEnabled(mesh, 4));
     EXPECT_EQ(DrawnElements(mesh, nullptr), 3);
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
@@ -203,7 +197,6 @@ TEST(Mesh, MaterialsShareCachedTexturesSafely)
     // Replacing one mesh's material leaves the other's texture in the cache.
     const std::string woodPath = MaterialTexturePath(ModelDirectory(dir.Path("two.obj")), "textures/wood_diffuse.png");
     meshes[0].SetMaterial(meshes[0].subMeshes[1].materialIndex, woodPath);
-    EXPECT_TRUE(cache.Holds(shared));
     meshes[0].SetMaterial(99, dir.Path("plain.png"));
     meshes.erase(meshes.begin());
     EXPECT_TRUE(cache.Holds(shared));
@@ -213,10 +206,6 @@ TEST(Mesh, MaterialsShareCachedTexturesSafely)
     EXPECT_FALSE(cache.Holds(shared));
     EXPECT_NE(output.find("[Mesh] Failed to set material, index out of bounds"), std::string::npos);
     // Four textures, each loaded once and unloaded once by its last holder.
-    size_t unloads = 0;
-    for (size_t at = output.find("[Texture] Unloaded texture '"); at != std::string::npos;
-         at = output.find("[Texture] Unloaded texture '", at + 1))
-        ++unloads;
-    EXPECT_EQ(unloads, 4u) << output;
+    EXPECT_EQ(CountOccurrences(output, "[Texture] Unloaded texture '"), 4u) << output;
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }

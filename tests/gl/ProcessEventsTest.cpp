@@ -31,29 +31,29 @@ protected:
         app.quit = false;
     }
 
-    static void Push(SDL_Event event)
-    {
-        event.common.timestamp = SDL_GetTicks();
-        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
-    }
-    static void PushWheel(int x, int y)
+    // Queues one event of `type`, filled in by `fill`, and runs a frame's event handling.
+    template <typename Fill> void Process(Uint32 type, Fill fill)
     {
         SDL_Event event = {};
-        event.type = SDL_MOUSEWHEEL;
-        event.wheel.x = x;
-        event.wheel.y = y;
-        Push(event);
+        event.type = type;
+        event.common.timestamp = SDL_GetTicks();
+        fill(event);
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        app.ProcessEvents();
     }
 
     CApplication& app = CApplication::GetInstance();
 };
 }
 
-TEST_F(ProcessEventsTest, WheelPairKeepsTheLastEventAndResetsEachFrame)
+TEST_F(ProcessEventsTest, WheelKeepsTheLastEventOfAFrameAndResetsEachFrame)
 {
-    PushWheel(1, 3);
-    PushWheel(-2, -1);
-    app.ProcessEvents();
+    SDL_Event first = {};
+    first.type = SDL_MOUSEWHEEL;
+    first.wheel.x = 1;
+    first.wheel.y = 3;
+    ASSERT_EQ(SDL_PushEvent(&first), 1);
+    Process(SDL_MOUSEWHEEL, [](SDL_Event& e) { e.wheel.x = -2; e.wheel.y = -1; });
     EXPECT_EQ(GetInputState().wheelX, -2);
     EXPECT_EQ(GetInputState().wheelY, -1);
     EXPECT_NE(GetInputState().keyboard, nullptr);
@@ -68,13 +68,12 @@ TEST_F(ProcessEventsTest, SizeChangeSetsViewportSizeAndBothProjections)
 {
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(GlTestWindow(), &windowWidth, &windowHeight);
-    SDL_Event event = {};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
-    event.window.data1 = 1600; // the aspect comes from the event, the size from the window
-    event.window.data2 = 800;
-    Push(event);
-    app.ProcessEvents();
+    // The aspect comes from the event, the size from the window.
+    Process(SDL_WINDOWEVENT, [](SDL_Event& e) {
+        e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+        e.window.data1 = 1600;
+        e.window.data2 = 800;
+    });
 
     EXPECT_EQ(app.width, windowWidth);
     EXPECT_EQ(app.height, windowHeight);
@@ -82,36 +81,24 @@ TEST_F(ProcessEventsTest, SizeChangeSetsViewportSizeAndBothProjections)
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], windowWidth);
     EXPECT_EQ(viewport[3], windowHeight);
-    const Matrix4 expected = MakePerspective(80.0f, 2.0f, 0.5f, 1500.0f);
+    const Matrix4 expected = MakePerspective(80.0f, 2.0f, 0.5f, 1500.0f), ortho = MakeOrthoProjection(1600, 800);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
         {
             EXPECT_FLOAT_EQ(app.projection.m[r][c], expected.m[r][c]);
-            EXPECT_FLOAT_EQ(app.orthoProjection.m[r][c], MakeOrthoProjection(1600, 800).m[r][c]);
+            EXPECT_FLOAT_EQ(app.orthoProjection.m[r][c], ortho.m[r][c]);
         }
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
 TEST_F(ProcessEventsTest, EscapeAndCloseRequestsQuit)
 {
-    SDL_Event key = {};
-    key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_a;
-    key.key.keysym.scancode = SDL_SCANCODE_A;
-    Push(key);
-    app.ProcessEvents();
+    Process(SDL_KEYDOWN, [](SDL_Event& e) { e.key.keysym = {SDL_SCANCODE_A, SDLK_a, 0, 0}; });
     EXPECT_FALSE(app.quit);
-
-    key.key.keysym.sym = SDLK_ESCAPE;
-    key.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
-    Push(key);
-    app.ProcessEvents();
+    Process(SDL_KEYDOWN, [](SDL_Event& e) { e.key.keysym = {SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, 0, 0}; });
     EXPECT_TRUE(app.quit);
 
     app.quit = false;
-    SDL_Event close = {};
-    close.type = SDL_QUIT;
-    Push(close);
-    app.ProcessEvents();
+    Process(SDL_QUIT, [](SDL_Event&) {});
     EXPECT_TRUE(app.quit);
 }

@@ -1,10 +1,9 @@
-#include <FreeImage.h>
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
 #include "GlTestContext.h"
+#include "SceneTarget.h"
 #include "app/CApplication.h"
-#include "camera/CameraMath.h"
 #include "core/CRenderSettings.h"
 #include "core/Projection.h"
 #include "scene/CCascadeShadowMap.h"
@@ -12,6 +11,7 @@
 #include "scene/CPointShadowMap.h"
 #include "scene/SceneObjectDraw.h"
 #include "scene/ShadowPasses.h"
+#include "shaders/CShaderProgramBasic.h"
 #include "shaders/CShaderProgramLightShadows.h"
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
@@ -19,8 +19,6 @@
 
 namespace
 {
-constexpr int kSize = 256;
-
 const char* const groundObj = "mtllib white.mtl\nusemtl white\n"
                               "v -12 0 -12\nv 12 0 -12\nv 12 0 12\nv -12 0 12\n"
                               "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 1 0\n"
@@ -33,51 +31,34 @@ const char* const boxObj = "mtllib white.mtl\nusemtl white\n"
                            "f 1/1/1 4/1/1 3/1/1 2/1/1\nf 5/1/2 6/1/2 7/1/2 8/1/2\nf 1/1/3 5/1/3 8/1/3 4/1/3\n"
                            "f 2/1/4 3/1/4 7/1/4 6/1/4\nf 4/1/5 8/1/5 7/1/5 3/1/5\nf 1/1/6 2/1/6 6/1/6 5/1/6\n";
 
-class CFixedCamera : public CCamera
-{
-public:
-    glm::vec3 GetPosition() override { return eye; }
-    Matrix4 GetViewMatrix() override { return MakeLookAt(eye, target, glm::vec3(0, 1, 0)); }
-    void Update() override {}
-    glm::vec3 GetTarget() override { return target; }
-    glm::vec3 eye{0.0f, 22.0f, -14.0f};
-    glm::vec3 target{0.0f, 0.0f, 0.0f};
-};
-
-void WriteWhiteImage(const std::string& path)
-{
-    FIBITMAP* image = FreeImage_Allocate(4, 4, 24);
-    for (int y = 0; y < 4; ++y)
-        std::fill_n(FreeImage_GetScanLine(image, y), 12, BYTE(255));
-    FreeImage_Save(FIF_PNG, image, path.c_str(), 0);
-    FreeImage_Unload(image);
-}
+float Brightness(const glm::vec4& colour) { return colour.r + colour.g + colour.b; }
 
 // A ground plane and a box drawn through the real programs and both shadow
-// passes into a three-target float framebuffer.
+// passes into the scene pass's three outputs.
 class SceneShadowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        WriteWhiteImage(dir.Path("white_diffuse.png"));
+        ASSERT_TRUE(WriteSolidImage(dir.Path("white_diffuse.png"), glm::vec3(1.0f)));
         dir.Write("white.mtl", "newmtl white\nmap_Kd white_diffuse.png\n");
         ground.Load(dir.Write("ground.obj", groundObj));
         box.Load(dir.Write("box.obj", boxObj));
 
         CApplication& app = CApplication::GetInstance();
-        app.width = app.height = kSize;
+        app.width = app.height = target.size;
         app.projection = MakePerspective(60.0f, 1.0f, 0.5f, 200.0f);
-        app.SetCamera(camera = new CFixedCamera());
+        app.SetCamera(camera = new CTestCamera());
+        camera->eye = glm::vec3(0.0f, 22.0f, -14.0f);
+        camera->direction = -camera->eye;
 
         settings.shadowMapWidth = settings.shadowMapHeight = 512;
         settings.cascadeSplits = {0.5f, 20.0f, 40.0f, 80.0f, 200.0f};
-        lit.Create();
-        depth.Create();
-        distance.Create();
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &distance})
+            program->Create();
         cascades.Init(512, 512);
         cube.Init(512, 512);
-        CreateTarget();
+        ASSERT_TRUE(target.complete);
 
         objects.resize(2);
         objects[0].mesh = &ground;
@@ -90,35 +71,18 @@ protected:
     void TearDown() override
     {
         CApplication::GetInstance().SetCamera(nullptr);
-        lit.Destroy();
-        depth.Destroy();
-        distance.Destroy();
+        glUseProgram(0);
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &distance})
+            program->Destroy();
         cascades.Destroy();
         cube.Release();
-        glDeleteFramebuffers(1, &fbo);
-        glDeleteTextures(3, targets);
-        glDeleteRenderbuffers(1, &depthBuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDisable(GL_DEPTH_TEST);
         settings.pointLights.clear();
+        settings.showCsmCascades = false;
         settings.shadowMapWidth = settings.shadowMapHeight = 1600;
         settings.cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
-    }
-
-    void CreateTarget()
-    {
-        glGenFramebuffers(1, &fbo);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glGenTextures(3, targets);
-        for (GLenum i = 0; i < 3; ++i)
-        {
-            glBindTexture(GL_TEXTURE_2D, targets[i]);
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB16F, kSize, kSize, 0, GL_RGB, GL_FLOAT, nullptr);
-            glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + i, GL_TEXTURE_2D, targets[i], 0);
-        }
-        glGenRenderbuffers(1, &depthBuffer);
-        glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, kSize, kSize);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
-        ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
+        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     }
 
     void SetSun(const glm::vec3& direction, float diffuse)
@@ -129,28 +93,11 @@ protected:
         settings.dirLight.Base.DiffuseIntensity = diffuse;
     }
 
-    void AddShadowedLamp(const glm::vec3& position)
-    {
-        PointLight lamp;
-        lamp.Base.Color = glm::vec3(1.0f);
-        lamp.Base.DiffuseIntensity = 3.0f;
-        lamp.Position = position;
-        lamp.Atten = {1.0f, 0.09f, 0.032f};
-        lamp.ShadowMapEnabled = true;
-        lamp.ShadowMap = 0;
-        settings.pointLights = {lamp};
-    }
-
     void RenderFrame()
     {
         RenderCascadePass(cascades, depth, objects);
         RenderPointShadowPass({&cube}, distance, objects);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        const GLenum buffers[3] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1, GL_COLOR_ATTACHMENT2};
-        glDrawBuffers(3, buffers);
-        glViewport(0, 0, kSize, kSize);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        target.Clear();
         glEnable(GL_DEPTH_TEST);
         for (int i = 0; i < 4; ++i)
         {
@@ -165,30 +112,32 @@ protected:
         glFinish();
     }
 
-    // Brightness of the scene colour where the world point lands on screen.
-    float BrightnessAt(const glm::vec3& world)
+    // Where the world point lands on screen: its clip position.
+    glm::vec4 Clip(const glm::vec3& world)
     {
-        const Matrix4 mvp = CApplication::GetInstance().projection * camera->GetViewMatrix();
-        const glm::vec4 clip = mvp * glm::vec4(world, 1.0f);
-        const int x = int((clip.x / clip.w * 0.5f + 0.5f) * kSize);
-        const int y = int((clip.y / clip.w * 0.5f + 0.5f) * kSize);
-        float rgb[3] = {};
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
-        glReadBuffer(GL_COLOR_ATTACHMENT0);
-        glReadPixels(x, y, 1, 1, GL_RGB, GL_FLOAT, rgb);
-        return rgb[0] + rgb[1] + rgb[2];
+        return CApplication::GetInstance().projection * camera->GetViewMatrix() * glm::vec4(world, 1.0f);
     }
+
+    // One output of the scene pass where the world point lands on screen.
+    glm::vec4 At(const glm::vec3& world, int output = 0)
+    {
+        const glm::vec4 clip = Clip(world);
+        return target.At(output, int((clip.x / clip.w * 0.5f + 0.5f) * target.size),
+                         int((clip.y / clip.w * 0.5f + 0.5f) * target.size));
+    }
+    float BrightnessAt(const glm::vec3& world) { return Brightness(At(world)); }
 
     CRenderSettings& settings = CRenderSettings::GetInstance();
     TempDir dir{"scene-shadows"};
     CMesh ground, box;
-    CFixedCamera* camera = nullptr;
+    CTestCamera* camera = nullptr;
     CShaderProgramLightShadows lit;
+    CShaderProgramBasic basic;
     CShaderProgramShadowMap depth;
     CShaderProgramPointLightShadowMap distance;
     CCascadeShadowMap cascades;
     CPointShadowMap cube;
-    GLuint fbo = 0, targets[3] = {}, depthBuffer = 0;
+    SceneTarget target{256};
     std::vector<SceneObject> objects;
 };
 }
@@ -196,11 +145,13 @@ protected:
 TEST_F(SceneShadowTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
 {
     SetSun({1.0f, -1.0f, 0.0f}, 0.8f); // travels towards +x
-    settings.pointLights.clear();
     RenderFrame();
-    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     const glm::vec3 behind(2.0f, 0.0f, 0.0f), open(-2.0f, 0.0f, -4.0f);
-    EXPECT_LT(BrightnessAt(behind), 0.6f * BrightnessAt(open));
+    // Ambient 0.1 plus diffuse 0.8 x cos 45 per channel in the open, ambient alone in the shadow.
+    EXPECT_NEAR(BrightnessAt(open), 2.0f, 0.1f);
+    EXPECT_NEAR(BrightnessAt(behind), 0.3f, 0.05f);
+    EXPECT_EQ(Brightness(At(open, 1)), 0.0f); // nothing bright enough to bloom
+    EXPECT_NEAR(At(open, 2).r, Clip(open).w / 725.0f, 5e-4f); // view depth for depth of field
 
     for (uint32_t flag : {uint32_t(FlagNoShadow), uint32_t(FlagHidden)})
     {
@@ -208,14 +159,25 @@ TEST_F(SceneShadowTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
         RenderFrame();
         EXPECT_NEAR(BrightnessAt(behind), BrightnessAt(open), 0.05f * BrightnessAt(open)) << "flag " << flag;
     }
+
+    // The cascade debug view tints the second cascade (20 to 40 units away) green.
+    settings.showCsmCascades = true;
+    RenderFrame();
+    EXPECT_GT(At(open).g, 2.0f * At(open).r);
 }
 
 TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
-    AddShadowedLamp({-2.5f, 1.0f, 0.0f});
+    PointLight lamp;
+    lamp.Base.Color = glm::vec3(1.0f);
+    lamp.Base.DiffuseIntensity = 3.0f;
+    lamp.Position = {-2.5f, 1.0f, 0.0f};
+    lamp.Atten = {1.0f, 0.09f, 0.032f};
+    lamp.ShadowMapEnabled = true;
+    lamp.ShadowMap = 0;
+    settings.pointLights = {lamp};
     RenderFrame();
-    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     // Both points lie 5.1 units from the lamp at the same angle; only the box separates them.
     const glm::vec3 shadowed(2.5f, 0.0f, 0.0f), lit(-2.5f, 0.0f, -5.0f);
     EXPECT_LT(BrightnessAt(shadowed), 0.5f * BrightnessAt(lit));
@@ -223,4 +185,16 @@ TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
     objects[1].flags = FlagNoShadow;
     RenderFrame();
     EXPECT_NEAR(BrightnessAt(shadowed), BrightnessAt(lit), 0.1f * BrightnessAt(lit));
+}
+
+TEST_F(SceneShadowTest, LightMarkerWritesItsHdrColourToTheColourAndBrightOutputs)
+{
+    SetSun({0.0f, -1.0f, 0.0f}, 0.8f);
+    objects[1].program = &basic;
+    objects[1].color = glm::vec4(8.86f, 3.45f, 1.33f, 1.0f);
+    RenderFrame();
+    const glm::vec3 top(0.0f, 2.0f, 0.0f);
+    EXPECT_FLOAT_EQ(At(top).r, 8.86f);
+    EXPECT_FLOAT_EQ(At(top, 1).b, 1.33f);
+    EXPECT_NEAR(At(top, 2).r, Clip(top).w / 725.0f, 5e-4f);
 }

@@ -16,84 +16,58 @@ GLint LevelParameter(GLenum target, GLenum parameter)
     glGetTexLevelParameteriv(target, 0, parameter, &value);
     return value;
 }
-
-GLint InternalFormatOf(const CTexture& texture)
-{
-    glBindTexture(GL_TEXTURE_2D, texture.texture);
-    const GLint format = LevelParameter(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return format;
 }
 
-struct ImageCase
+TEST(Texture, ImagesOfEveryDepthUploadWithTheirInternalFormatAndTexels)
 {
-    const char* name;
-    FREE_IMAGE_FORMAT format;
-    int width, bpp;
-    unsigned char alpha;
-    GLint internalFormat;
-    bool transparent;
-};
-}
-
-TEST(Texture, ImagesOfEveryDepthUploadWithTheirInternalFormat)
-{
-    TempDir dir("texture-depths");
-    const ImageCase cases[] = {
-        {"grey.png", FIF_PNG, 6, 8, 255, GL_RGB, false},
-        {"rgb.bmp", FIF_BMP, 5, 24, 255, GL_RGB, false}, // 15-byte rows padded to 16
-        {"opaque.png", FIF_PNG, 5, 32, 255, GL_RGB, false},
-        {"alpha.png", FIF_PNG, 5, 32, 128, GL_RGBA, true},
-        {"png-named.bmp", FIF_PNG, 4, 24, 255, GL_RGB, false},
+    struct ImageCase
+    {
+        const char* name;
+        FREE_IMAGE_FORMAT format;
+        int bpp;
+        unsigned char alpha;
+        GLint internalFormat;
     };
+    // Five texels a row: the 8- and 24-bit rows need padding in memory.
+    const ImageCase cases[] = {
+        {"grey.png", FIF_PNG, 8, 255, GL_RGB},      {"rgb.bmp", FIF_BMP, 24, 255, GL_RGB},
+        {"opaque.png", FIF_PNG, 32, 255, GL_RGB},   {"alpha.png", FIF_PNG, 32, 128, GL_RGBA},
+        {"png-named.bmp", FIF_PNG, 24, 255, GL_RGB}, // the signature wins over the extension
+    };
+    TempDir dir("texture-depths");
     for (const ImageCase& c : cases)
     {
-        ASSERT_TRUE(WriteTestImage(dir.Path(c.name), c.format, c.width, 3, c.bpp, c.alpha)) << c.name;
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteTestImage(dir.Path(c.name), c.format, 5, 3, c.bpp, c.alpha));
         CTexture texture;
-        ASSERT_TRUE(texture.LoadTexture2D(dir.Path(c.name), false)) << c.name;
-        EXPECT_EQ(texture.width, unsigned(c.width)) << c.name;
-        EXPECT_EQ(texture.height, 3u) << c.name;
-        EXPECT_EQ(texture.hasTransparency, c.transparent) << c.name;
+        ASSERT_TRUE(texture.LoadTexture2D(dir.Path(c.name), false));
+        EXPECT_EQ(texture.width, 5u);
+        EXPECT_EQ(texture.height, 3u);
+        EXPECT_EQ(texture.hasTransparency, c.internalFormat == GL_RGBA);
         EXPECT_EQ(texture.path, dir.Path(c.name));
         EXPECT_NE(texture.sampler, 0u);
-        EXPECT_EQ(InternalFormatOf(texture), c.internalFormat) << c.name;
-        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR)) << c.name;
-        texture.Release();
-        texture.Release();
-        EXPECT_EQ(texture.texture, 0u);
-    }
-}
-
-TEST(Texture, PaddedRowsAndGreyImagesReadBackUnchanged)
-{
-    TempDir dir("texture-rows");
-    for (const char* name : {"rgb.bmp", "grey.png"})
-    {
-        const bool grey = std::string(name) == "grey.png";
-        ASSERT_TRUE(WriteTestImage(dir.Path(name), grey ? FIF_PNG : FIF_BMP, 5, 3, grey ? 8 : 24));
-        CTexture texture;
-        ASSERT_TRUE(texture.LoadTexture2D(dir.Path(name), false));
 
         std::vector<unsigned char> rgb(5 * 3 * 3);
         glBindTexture(GL_TEXTURE_2D, texture.texture);
+        EXPECT_EQ(LevelParameter(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), c.internalFormat);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glBindTexture(GL_TEXTURE_2D, 0);
+        const bool grey = c.bpp == 8;
         for (int y = 0; y < 3; ++y)
-        {
             for (int x = 0; x < 5; ++x)
             {
                 const unsigned char* texel = &rgb[size_t(y * 5 + x) * 3];
-                const int red = grey ? x * 10 : 200, green = grey ? x * 10 : y * 10;
-                EXPECT_EQ(texel[0], red) << name << " " << x << "," << y;
-                EXPECT_EQ(texel[1], green) << name << " " << x << "," << y;
-                EXPECT_EQ(texel[2], x * 10) << name << " " << x << "," << y;
+                EXPECT_EQ(texel[0], grey ? x * 10 : 200) << x << "," << y;
+                EXPECT_EQ(texel[1], grey ? x * 10 : y * 10) << x << "," << y;
+                EXPECT_EQ(texel[2], x * 10) << x << "," << y;
             }
-        }
         texture.Release();
+        texture.Release();
+        EXPECT_EQ(texture.texture, 0u);
+        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     }
-    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
 TEST(Texture, UnreadableFilesFailWithoutAGlObject)
@@ -123,20 +97,18 @@ TEST(Texture, CubemapFacesAndAMissingFace)
     for (const char* face : {"right", "left", "bottom", "top", "back"})
         ASSERT_TRUE(WriteTestImage(dir.Path(std::string(face) + ".png"), FIF_PNG, 4, 4, 32, 100));
 
+    // "front" is missing: the faces before it are loaded, and the load fails.
     CTexture partial;
     EXPECT_FALSE(partial.LoadCubemap(dir.Path("%s.png"), false));
-    EXPECT_TRUE(partial.isCubeMap);
     EXPECT_EQ(partial.path, "");
     glBindTexture(GL_TEXTURE_CUBE_MAP, partial.texture);
-    EXPECT_EQ(LevelParameter(GL_TEXTURE_CUBE_MAP_NEGATIVE_Z - 1, GL_TEXTURE_WIDTH), 4); // "back"
-    EXPECT_EQ(LevelParameter(GL_TEXTURE_CUBE_MAP_NEGATIVE_Z, GL_TEXTURE_WIDTH), 0);     // "front"
-    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    EXPECT_EQ(LevelParameter(GL_TEXTURE_CUBE_MAP_POSITIVE_Z, GL_TEXTURE_WIDTH), 4); // "back"
+    EXPECT_EQ(LevelParameter(GL_TEXTURE_CUBE_MAP_NEGATIVE_Z, GL_TEXTURE_WIDTH), 0); // "front"
     partial.Release();
 
     ASSERT_TRUE(WriteTestImage(dir.Path("front.png"), FIF_PNG, 4, 4, 24));
     CTexture cube;
     ASSERT_TRUE(cube.LoadCubemap(dir.Path("%s.png"), false));
-    EXPECT_EQ(cube.sampler, 0u);
     EXPECT_EQ(cube.path, dir.Path("%s.png"));
     glBindTexture(GL_TEXTURE_CUBE_MAP, cube.texture);
     for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
@@ -149,20 +121,17 @@ TEST(Texture, CubemapFacesAndAMissingFace)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Texture, SingleChannelDataAndClampToEdge)
+TEST(Texture, SingleChannelDataRestoresTheUnpackAlignment)
 {
-    std::vector<unsigned char> bytes(7 * 3, 90); // a width whose rows are not 4-byte multiples
+    std::vector<unsigned char> bytes(7 * 3, 90); // rows that are not 4-byte multiples
     CTexture glyphs;
     glyphs.CreateFromData(bytes.data(), 7, 3);
     EXPECT_EQ(LevelParameter(GL_TEXTURE_2D, GL_TEXTURE_WIDTH), 7);
-    GLint alignment = 0;
+    GLint alignment = 0, wrap = 0;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     EXPECT_EQ(alignment, 4);
-    glBindTexture(GL_TEXTURE_2D, 0);
-
     glyphs.SetClampToEdge();
     glBindTexture(GL_TEXTURE_2D, glyphs.texture);
-    GLint wrap = 0;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
     EXPECT_EQ(wrap, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -183,7 +152,6 @@ TEST(TextureManager, LoadsEachPathOnceAndUnloadsWithItsLastHolder)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loaded texture '" + path + "'\n");
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first, second);
-    EXPECT_TRUE(first->mipmaps);
     GLint minFilter = 0;
     glGetSamplerParameteriv(first->sampler, GL_TEXTURE_MIN_FILTER, &minFilter);
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_LINEAR);

@@ -7,25 +7,25 @@
 
 namespace
 {
-std::string Joined(const std::vector<std::string>& lines)
+// The preprocessed text of a file, or "failed".
+std::string Preprocessed(const std::string& path, bool sectionsOnly = false)
 {
+    std::vector<std::string> lines;
+    if (!PreprocessShaderFile(path, sectionsOnly, lines))
+        return lines.empty() ? "failed" : "failed with output";
     return std::accumulate(lines.begin(), lines.end(), std::string());
 }
 }
 
-TEST(ShaderChunk, RecognisesDirectivesByTheirFirstToken)
+TEST(ShaderChunk, RecognisesDirectivesAndQuotedIncludeNames)
 {
     EXPECT_EQ(ParseShaderChunk("#def_include\n").directive, ShaderDirective::SectionBegin);
     EXPECT_EQ(ParseShaderChunk(" \t#def_source\n").directive, ShaderDirective::SectionEnd);
     EXPECT_EQ(ParseShaderChunk("void main() {}\n").directive, ShaderDirective::None);
-    EXPECT_EQ(ParseShaderChunk("\n").directive, ShaderDirective::None);
     EXPECT_EQ(ParseShaderChunk("#Include \"a.glsl\"\n").directive, ShaderDirective::None);
     // With no blank before the name the chunk is ordinary text for the compiler.
     EXPECT_EQ(ParseShaderChunk("#include\"a.glsl\"\n").directive, ShaderDirective::None);
-}
 
-TEST(ShaderChunk, IncludeNamesMustBeQuotedAtBothEnds)
-{
     EXPECT_EQ(ParseShaderChunk("  #include \"lib/a.glsl\"\n").includeName, "lib/a.glsl");
     EXPECT_EQ(ParseShaderChunk("#include \"a.glsl\" trailing\n").includeName, "a.glsl");
     for (const char* unquoted : {"#include a.glsl\n", "#include \"a.glsl\n", "#include a.glsl\"\n", "#include\n"})
@@ -34,11 +34,6 @@ TEST(ShaderChunk, IncludeNamesMustBeQuotedAtBothEnds)
         EXPECT_EQ(chunk.directive, ShaderDirective::Include) << unquoted;
         EXPECT_EQ(chunk.includeName, "") << unquoted;
     }
-}
-
-TEST(ShaderChunk, DirectoryPrefixEndsAtTheLastSeparatorOfEitherKind)
-{
-    EXPECT_EQ(ShaderDirectoryPrefix("Resources\\shaders\\a.vert"), "Resources\\shaders\\");
     EXPECT_EQ(ShaderDirectoryPrefix("Resources\\shaders/lib/b.glsl"), "Resources\\shaders/lib/");
     EXPECT_EQ(ShaderDirectoryPrefix("a.vert"), "");
 }
@@ -66,18 +61,9 @@ TEST(ShaderPreprocessor, TakesOnlyTheSectionsOfIncludedFilesRelativeToTheirOwnFo
     dir.Write("lib/inner.glsl", "not taken\n#def_include\ninner\n");
     dir.Write("lib/plain.glsl", "no sections\n");
 
-    std::vector<std::string> lines;
-    ASSERT_TRUE(PreprocessShaderFile(dir.Path("main.vert"), false, lines));
-    EXPECT_EQ(Joined(lines), "#version 330 core\n"
-                             "first section\n"
-                             "inner\n"
-                             "inner\n"
-                             "second section\n"
-                             "void main() {}\n");
-
-    std::vector<std::string> plain;
-    ASSERT_TRUE(PreprocessShaderFile(dir.Path("lib/plain.glsl"), true, plain));
-    EXPECT_TRUE(plain.empty());
+    EXPECT_EQ(Preprocessed(dir.Path("main.vert")),
+              "#version 330 core\nfirst section\ninner\ninner\nsecond section\nvoid main() {}\n");
+    EXPECT_EQ(Preprocessed(dir.Path("lib/plain.glsl"), true), "");
 }
 
 TEST(ShaderPreprocessor, PassesLongLinesOnInChunksOf254Characters)
@@ -99,12 +85,6 @@ TEST(ShaderPreprocessor, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
     TempDir dir("preprocess-cycle");
     dir.Write("a.glsl", "#def_include\nfrom a\n#include \"sub/b.glsl\"\n");
     dir.Write("sub/b.glsl", "#def_include\nfrom b\n#include \"../a.glsl\"\n#include \"b.glsl\"\n");
-
-    std::vector<std::string> lines;
-    ASSERT_TRUE(PreprocessShaderFile(dir.Path("a.glsl"), false, lines));
-    EXPECT_EQ(Joined(lines), "from a\nfrom b\n");
-
-    std::vector<std::string> none;
-    EXPECT_FALSE(PreprocessShaderFile(dir.Path("nothing.vert"), false, none));
-    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(Preprocessed(dir.Path("a.glsl")), "from a\nfrom b\n");
+    EXPECT_EQ(Preprocessed(dir.Path("nothing.vert")), "failed");
 }
