@@ -64,9 +64,8 @@ vec3 ShadingNormal(vec3 n)
     return normalize(mat3(t, b, n) * m);
 }
 
-float SunShadow(out int cascade)
+float SunShadow(int cascade)
 {
-    cascade = ChooseCascade(vClipDepth, gShadowMapCascadeEndClipSpace);
     // Samplers of an array can only be picked by constant indices.
     if (cascade == 0)
         return CascadeShadow(gShadowMapDir[0], vLightClipPos[0], gShadowMapSize);
@@ -121,9 +120,10 @@ void main()
     s.specularStrength = gSpecularMapEnabled != 0 ? texture(gSpecularMap, vTexCoord).r : kDefaultSpecular;
     s.specularPower = gSpecularPower;
 
-    int cascade;
-    float sunShadow = SunShadow(cascade);
+    int cascade = ChooseCascade(vClipDepth, gShadowMapCascadeEndClipSpace);
     LightSum sun = Shade(gDirLight.Base, normalize(-gDirLight.Direction), s);
+    // Surfaces turned away from the sun (and everything at night) need no lookups.
+    float sunShadow = any(greaterThan(sun.diffuse, vec3(0.0))) ? SunShadow(cascade) : 1.0;
     LightSum total = LightSum(gDirLight.Base.Color * gDirLight.Base.AmbientIntensity + sun.diffuse * sunShadow,
                               sun.specular * sunShadow);
 
