@@ -127,11 +127,13 @@ void CSkyboxDynamic::RenderObjects()
     {
         const SceneObject& object = objects[j];
         const Matrix4 world = dayRotation * MakeModelMatrix(object);
-        const Matrix4 mvp = viewProjection * world;
-        glUniformMatrix4fv(objectProgram.GetUniformLocation("gMVP"), 1, GL_TRUE, mvp.Data());
         float alpha = object.color.a;
         if (j >= 2)
             alpha *= StarVisibility(world.m[1][3], timeOfDay);
+        if (alpha <= 0.0f)
+            continue; // stars by day and below the horizon
+        const Matrix4 mvp = viewProjection * world;
+        glUniformMatrix4fv(objectProgram.GetUniformLocation("gMVP"), 1, GL_TRUE, mvp.Data());
         glUniform4f(objectProgram.GetUniformLocation("gColor"), object.color.r, object.color.g, object.color.b,
                     alpha);
         object.mesh->Render(&objectProgram);
