@@ -28,10 +28,7 @@ PointerRequest CFlyingCamera::Look(const CameraInput& input)
     const float dx = float(centre.x - input.pointer.x) * sensitivity;
     const float dy = float(input.pointer.y - centre.y) * sensitivity;
     TurnView(position, target, dx, dy, up);
-    PointerRequest request;
-    request.warp = true;
-    request.warpTo = centre;
-    return request;
+    return PointerRequest{true, centre, CursorVisibility::Unchanged};
 }
 
 void CFlyingCamera::Move(const CameraInput& input, float deltaTime)

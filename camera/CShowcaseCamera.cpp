@@ -91,9 +91,5 @@ PointerRequest CShowcaseCamera::FreeLook(const CameraInput& input)
     const float dx = float(lookAnchor.x - input.pointer.x) * sensitivity;
     const float dy = float(input.pointer.y - lookAnchor.y) * sensitivity;
     TurnView(position, target, dx, dy, kWorldUp);
-    PointerRequest request;
-    request.warp = true;
-    request.warpTo = lookAnchor;
-    request.cursor = CursorVisibility::Hidden;
-    return request;
+    return PointerRequest{true, lookAnchor, CursorVisibility::Hidden};
 }

@@ -5,16 +5,9 @@
 
 const UniformTable CShaderProgramBasic::uniformNames = {{"gMVP"}, {"gColor"}};
 
-void CShaderProgramBasic::Create()
+CShaderProgramBasic::CShaderProgramBasic()
+    : CVertexFragmentProgram("Resources\\shaders\\basic.vert", "Resources\\shaders\\basic.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\basic.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\basic.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramBasic::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }
 
 void CShaderProgramBasic::SetupEntity(const SceneObject& object)

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Flat, unlit colour (the light marker): "gMVP" and "gColor".
-class CShaderProgramBasic : public CShaderProgram
+class CShaderProgramBasic : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
+    CShaderProgramBasic();
+
     void SetupEntity(const SceneObject& object) override;
 
-    CShader vertexShader;
-    CShader fragmentShader;
 };

@@ -5,16 +5,10 @@
 
 const UniformTable CShaderProgramBasicTextured::uniformNames = {{"gMVP"}, {"gSampler"}, {"gColor"}};
 
-void CShaderProgramBasicTextured::Create()
+CShaderProgramBasicTextured::CShaderProgramBasicTextured()
+    : CVertexFragmentProgram("Resources\\shaders\\BasicTextured.vert",
+                             "Resources\\shaders\\BasicTextured.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\BasicTextured.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\BasicTextured.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramBasicTextured::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }
 
 void CShaderProgramBasicTextured::SetupEntity(const SceneObject& object)

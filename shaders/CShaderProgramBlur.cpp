@@ -2,14 +2,7 @@
 
 const UniformTable CShaderProgramBlur::uniformNames = {{"gSampler"}, {"gHorizontal"}};
 
-void CShaderProgramBlur::Create()
+CShaderProgramBlur::CShaderProgramBlur()
+    : CVertexFragmentProgram("Resources\\shaders\\Blur.vert", "Resources\\shaders\\Blur.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\Blur.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\Blur.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramBlur::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

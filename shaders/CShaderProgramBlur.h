@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // One direction of the separable bloom blur.
-class CShaderProgramBlur : public CShaderProgram
+class CShaderProgramBlur : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramBlur();
 };

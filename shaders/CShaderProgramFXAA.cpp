@@ -3,14 +3,7 @@
 const UniformTable CShaderProgramFXAA::uniformNames = {
     {"gSampler"}, {"gSampleSize"}, {"gFXAASubpixShift"}, {"gFXAASpanMax"}, {"gFXAAReduceMul"}};
 
-void CShaderProgramFXAA::Create()
+CShaderProgramFXAA::CShaderProgramFXAA()
+    : CVertexFragmentProgram("Resources\\shaders\\FXAA.vert", "Resources\\shaders\\FXAA.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\FXAA.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\FXAA.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramFXAA::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

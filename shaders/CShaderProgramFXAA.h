@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Anti-aliasing of the final image.
-class CShaderProgramFXAA : public CShaderProgram
+class CShaderProgramFXAA : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramFXAA();
 };

@@ -3,14 +3,8 @@
 const UniformTable CShaderProgramLensFlareDetails::uniformNames = {
     {"gSampler"}, {"gDirt"}, {"gStarburst"}, {"gStarburstMatrix"}};
 
-void CShaderProgramLensFlareDetails::Create()
+CShaderProgramLensFlareDetails::CShaderProgramLensFlareDetails()
+    : CVertexFragmentProgram("Resources\\shaders\\LensFlareDetails.vert",
+                             "Resources\\shaders\\LensFlareDetails.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\LensFlareDetails.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\LensFlareDetails.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramLensFlareDetails::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Lens flare, last pass: lens dirt and a starburst that turns with the camera.
-class CShaderProgramLensFlareDetails : public CShaderProgram
+class CShaderProgramLensFlareDetails : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramLensFlareDetails();
 };

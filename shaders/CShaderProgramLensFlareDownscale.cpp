@@ -2,14 +2,8 @@
 
 const UniformTable CShaderProgramLensFlareDownscale::uniformNames = {{"gSampler"}, {"gSampleScale"}, {"gSampleBias"}};
 
-void CShaderProgramLensFlareDownscale::Create()
+CShaderProgramLensFlareDownscale::CShaderProgramLensFlareDownscale()
+    : CVertexFragmentProgram("Resources\\shaders\\LensFlareDownscale.vert",
+                             "Resources\\shaders\\LensFlareDownscale.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\LensFlareDownscale.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\LensFlareDownscale.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramLensFlareDownscale::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Lens flare, first pass: the bright part scaled and biased into a small target.
-class CShaderProgramLensFlareDownscale : public CShaderProgram
+class CShaderProgramLensFlareDownscale : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramLensFlareDownscale();
 };

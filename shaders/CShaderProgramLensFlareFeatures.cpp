@@ -3,14 +3,8 @@
 const UniformTable CShaderProgramLensFlareFeatures::uniformNames = {
     {"gSampler"}, {"gLensColours"}, {"gGhosts"}, {"gGhostDispersal"}};
 
-void CShaderProgramLensFlareFeatures::Create()
+CShaderProgramLensFlareFeatures::CShaderProgramLensFlareFeatures()
+    : CVertexFragmentProgram("Resources\\shaders\\LensFlareFeatures.vert",
+                             "Resources\\shaders\\LensFlareFeatures.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\LensFlareFeatures.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\LensFlareFeatures.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramLensFlareFeatures::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Lens flare ghosts and halo from the downscaled bright part.
-class CShaderProgramLensFlareFeatures : public CShaderProgram
+class CShaderProgramLensFlareFeatures : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramLensFlareFeatures();
 };

@@ -57,17 +57,16 @@ const UniformTable CShaderProgramLightShadows::uniformNames = {
     {"gPointLights[%d].ShadowMap", kMaxPointLightsPerDraw},
 };
 
-void CShaderProgramLightShadows::Create()
+CShaderProgramLightShadows::CShaderProgramLightShadows()
+    : CVertexFragmentProgram("Resources\\shaders\\lightShadows.vert",
+                             "Resources\\shaders\\lightShadows.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\lightShadows.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\lightShadows.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-    PointSamplersAtFixedUnits();
 }
 
-void CShaderProgramLightShadows::Destroy()
+void CShaderProgramLightShadows::Create()
 {
-    DestroyWithStages({&vertexShader, &fragmentShader});
+    CVertexFragmentProgram::Create();
+    PointSamplersAtFixedUnits();
 }
 
 // Every sampler starts at its own unit. Left at the link-time default of 0, the

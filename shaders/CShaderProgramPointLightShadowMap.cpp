@@ -7,17 +7,10 @@
 
 const UniformTable CShaderProgramPointLightShadowMap::uniformNames = {{"gMVP"}, {"gModel"}, {"gLightWorldPos"}};
 
-void CShaderProgramPointLightShadowMap::Create()
+CShaderProgramPointLightShadowMap::CShaderProgramPointLightShadowMap()
+    : CVertexFragmentProgram("Resources\\shaders\\shadowMapPointLight.vert",
+                             "Resources\\shaders\\shadowMapPointLight.frag", uniformNames)
 {
-    CreateFromStages(
-        {{&vertexShader, "Resources\\shaders\\shadowMapPointLight.vert", GL_VERTEX_SHADER},
-         {&fragmentShader, "Resources\\shaders\\shadowMapPointLight.frag", GL_FRAGMENT_SHADER}},
-        uniformNames);
-}
-
-void CShaderProgramPointLightShadowMap::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }
 
 void CShaderProgramPointLightShadowMap::SetupEntity(const SceneObject& object)

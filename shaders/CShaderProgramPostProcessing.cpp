@@ -7,14 +7,8 @@ const UniformTable CShaderProgramPostProcessing::uniformNames = {
     {"gVignetteSwitch"}, {"gDebugTexture"},      {"gDebugView"},    {"gDebugRenderDOFArea"},
 };
 
-void CShaderProgramPostProcessing::Create()
+CShaderProgramPostProcessing::CShaderProgramPostProcessing()
+    : CVertexFragmentProgram("Resources\\shaders\\PostProcessing.vert",
+                             "Resources\\shaders\\PostProcessing.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\PostProcessing.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\PostProcessing.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramPostProcessing::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Final composite of the scene targets: tone mapping, bloom, lens flare, depth of field, vignette.
-class CShaderProgramPostProcessing : public CShaderProgram
+class CShaderProgramPostProcessing : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
-
-    CShader vertexShader;
-    CShader fragmentShader;
+    CShaderProgramPostProcessing();
 };

@@ -7,16 +7,9 @@
 
 const UniformTable CShaderProgramShadowMap::uniformNames = {{"gMVP"}, {"gSampler"}};
 
-void CShaderProgramShadowMap::Create()
+CShaderProgramShadowMap::CShaderProgramShadowMap()
+    : CVertexFragmentProgram("Resources\\shaders\\shadowMap.vert", "Resources\\shaders\\shadowMap.frag", uniformNames)
 {
-    CreateFromStages({{&vertexShader, "Resources\\shaders\\shadowMap.vert", GL_VERTEX_SHADER},
-                      {&fragmentShader, "Resources\\shaders\\shadowMap.frag", GL_FRAGMENT_SHADER}},
-                     uniformNames);
-}
-
-void CShaderProgramShadowMap::Destroy()
-{
-    DestroyWithStages({&vertexShader, &fragmentShader});
 }
 
 void CShaderProgramShadowMap::SetupEntity(const SceneObject& object)

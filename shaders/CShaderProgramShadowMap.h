@@ -2,20 +2,18 @@
 
 #include <cstdint>
 
-#include "shaders/CShaderProgram.h"
+#include "shaders/CVertexFragmentProgram.h"
 
 // Depth of the sun's shadow casters into one cascade: "gMVP", "gSampler".
-class CShaderProgramShadowMap : public CShaderProgram
+class CShaderProgramShadowMap : public CVertexFragmentProgram
 {
 public:
     static const UniformTable uniformNames;
 
-    void Create() override;
-    void Destroy() override;
+    CShaderProgramShadowMap();
+
     // cascade projection x light view x model, for the cascade in `cascadeIndex`.
     void SetupEntity(const SceneObject& object) override;
 
-    CShader vertexShader;
-    CShader fragmentShader;
     int32_t cascadeIndex = 0; // set by the cascade pass before each cascade
 };

@@ -33,17 +33,22 @@ std::string CubemapFacePath(const std::string& pattern, const char* face)
     return result;
 }
 
+void CTexture::RecordImage(const DecodedImage& image)
+{
+    width = image.width;
+    height = image.height;
+    bitsPerPixel = image.bitsPerPixel;
+    pixelFormat = image.pixelFormat;
+    hasTransparency = image.hasTransparency;
+}
+
 bool CTexture::LoadTexture2D(const std::string& filePath, bool generateMipmaps)
 {
     isCubeMap = false;
     const DecodedImage image = DecodeImage(filePath);
     if (!image)
         return false;
-    width = image.width;
-    height = image.height;
-    bitsPerPixel = image.bitsPerPixel;
-    pixelFormat = image.pixelFormat;
-    hasTransparency = image.hasTransparency;
+    RecordImage(image);
 
     glGenTextures(1, &texture);
     glActiveTexture(GL_TEXTURE0);
@@ -79,11 +84,7 @@ bool CTexture::LoadCubemap(const std::string& pattern, bool generateMipmaps)
             glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
             return false;
         }
-        width = image.width;
-        height = image.height;
-        bitsPerPixel = image.bitsPerPixel;
-        pixelFormat = image.pixelFormat;
-        hasTransparency = image.hasTransparency;
+        RecordImage(image);
         Upload(face.target, GL_RGB, image);
     }
     if (generateMipmaps)
