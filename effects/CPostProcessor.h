@@ -1,16 +1,47 @@
 #pragma once
 
-// Owns the scene pass target and composes the final picture into the window.
-// The scene is drawn straight into the window's framebuffer for now; the
-// off-screen targets and the effect chain plug into these same calls.
+#include <GL/glew.h>
+
+#include "effects/CBlurProcessor.h"
+#include "effects/CFXAAProcessor.h"
+#include "effects/CLensFlareProcessor.h"
+#include "effects/EffectQuad.h"
+#include "shaders/CShaderProgramPostProcessing.h"
+
+// Owns the off-screen scene framebuffer (linear HDR colour, bright part and
+// depth-of-field depth) and turns it into the final picture: lens flare and
+// bloom from the bright part, then one composite pass with exposure, tone
+// mapping, depth of field and vignette, through FXAA when it is on.
 class CPostProcessor
 {
 public:
     void Init();
+    // Binds and clears the scene framebuffer at the current window size.
     void BeginScenePass();
+    // Draws the finished picture into the window.
     void Apply();
     void Destroy();
 
-private:
+    enum SceneTarget
+    {
+        SceneColour,
+        SceneBright,
+        SceneDepth,
+        SceneTargetCount
+    };
+
+    GLuint framebuffer = 0;
+    GLuint sceneTextures[SceneTargetCount] = {};
+    GLuint depthStencil = 0;
+    EffectQuad quad;
+    CShaderProgramPostProcessing program;
+    CBlurProcessor bloomBlur;
+    CFXAAProcessor fxaa;
+    CLensFlareProcessor lensFlare;
     bool initialized = false;
+
+private:
+    void CreateSceneFramebuffer(int width, int height);
+    void SetCompositeUniforms() const;
+    void BindCompositeTextures(GLuint bloom, GLuint flare) const;
 };

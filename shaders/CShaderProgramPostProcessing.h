@@ -9,4 +9,7 @@ public:
     static const UniformTable uniformNames;
 
     CShaderProgramPostProcessing();
+
+    // Depth of field: sharp within `length` of `point`, blurring up to `maxBlur` over `fade` beyond.
+    void SetFocalValues(float point, float length, float fade, float maxBlur) const;
 };

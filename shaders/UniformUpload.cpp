@@ -33,6 +33,11 @@ void SetUniform(const CShaderProgram& program, const std::string& name, const Ma
     glUniformMatrix4fv(program.GetUniformLocation(name), 1, GL_TRUE, value.Data());
 }
 
+void SetUniform(const CShaderProgram& program, const std::string& name, const glm::mat3& value)
+{
+    glUniformMatrix3fv(program.GetUniformLocation(name), 1, GL_FALSE, &value[0][0]);
+}
+
 Matrix4 CameraView()
 {
     CCamera* camera = CApplication::GetInstance().camera;

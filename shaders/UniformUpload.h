@@ -18,6 +18,8 @@ void SetUniform(const CShaderProgram& program, const std::string& name, const gl
 void SetUniform(const CShaderProgram& program, const std::string& name, const glm::vec3& value);
 void SetUniform(const CShaderProgram& program, const std::string& name, const glm::vec4& value);
 void SetUniform(const CShaderProgram& program, const std::string& name, const Matrix4& value);
+// A glm 3x3 matrix goes up as it is stored: column-major, not transposed.
+void SetUniform(const CShaderProgram& program, const std::string& name, const glm::mat3& value);
 
 // The active camera's view matrix (identity while no camera is installed).
 Matrix4 CameraView();

@@ -11,6 +11,7 @@ in float vViewDepth;
 
 void main()
 {
-    vec4 colour = texture(gSampler, vTexCoord) * gColor;
+    vec4 texel = texture(gSampler, vTexCoord);
+    vec4 colour = vec4(SrgbToLinear(texel.rgb), texel.a) * gColor;
     WriteSceneOutputs(colour.rgb, colour.a, vViewDepth);
 }

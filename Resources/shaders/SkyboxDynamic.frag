@@ -23,20 +23,14 @@ vec2 MapCoord(float s, float t)
     return vec2(s, t) * 0.5 + 0.5;
 }
 
-// The maps hold display colours; the scene is drawn in linear light.
-vec3 ToLinear(vec3 colour)
-{
-    return pow(colour, vec3(2.2));
-}
-
 void main()
 {
     vec3 view = normalize(vDirection);
     vec3 toSun = normalize(-gSunDir);
     float cosToSun = dot(view, toSun);
 
-    vec3 sky = ToLinear(texture(gSamplerHorizon, MapCoord(toSun.y, view.y)).rgb);
-    vec3 glow = ToLinear(texture(gSamplerSun, MapCoord(toSun.y, cosToSun)).rgb);
+    vec3 sky = SrgbToLinear(texture(gSamplerHorizon, MapCoord(toSun.y, view.y)).rgb);
+    vec3 glow = SrgbToLinear(texture(gSamplerSun, MapCoord(toSun.y, cosToSun)).rgb);
     glow *= 1.0 + kGlowCoreBoost * pow(max(cosToSun, 0.0), kGlowCoreSharpness);
     WriteSceneOutputs(sky + glow, 1.0, kSkyDistance);
 }

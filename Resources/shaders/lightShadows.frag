@@ -135,9 +135,10 @@ void main()
     if (gNumPointLights > 2)
         Accumulate(total, POINT_LIGHT(2));
 
-    vec3 colour = albedo.rgb * total.diffuse + total.specular;
+    // Material images hold display (sRGB) colours; light is added up in linear terms.
+    vec3 colour = SrgbToLinear(albedo.rgb) * total.diffuse + total.specular;
     if (gGlowMapEnabled != 0)
-        colour += texture(gGlowMap, vTexCoord).rgb * kGlowStrength;
+        colour += SrgbToLinear(texture(gGlowMap, vTexCoord).rgb) * kGlowStrength;
     if (cascade >= 0)
         colour *= mix(vec3(1.0), kCascadeTints[cascade], gDebugShowCSM);
     WriteSceneOutputs(colour, 1.0, vViewDepth);

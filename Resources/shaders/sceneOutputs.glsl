@@ -15,6 +15,12 @@ layout(location = 2) out vec4 outDepth;
 const float kDepthOfFieldRange = 725.0;
 const float kBrightThreshold = 1.0;
 
+// Images store display colours; the scene targets hold linear light.
+vec3 SrgbToLinear(vec3 colour)
+{
+    return pow(colour, vec3(2.2));
+}
+
 float Luminance(vec3 colour)
 {
     return dot(colour, vec3(0.2126, 0.7152, 0.0722));

@@ -15,5 +15,5 @@ void main()
     // The faces are uploaded bottom row first with the y faces swapped, which
     // turns the cube upside down: look it up with y mirrored.
     vec3 colour = texture(gSkybox, vec3(vDirection.x, -vDirection.y, vDirection.z)).rgb;
-    WriteSceneOutputs(pow(colour, vec3(2.2)), 1.0, kSkyDistance);
+    WriteSceneOutputs(SrgbToLinear(colour), 1.0, kSkyDistance);
 }

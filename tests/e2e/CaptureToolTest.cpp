@@ -13,6 +13,14 @@ namespace
 {
 const std::string binDir = KESTRUNE_BIN_DIR;
 
+size_t Count(const std::string& text, const std::string& word)
+{
+    size_t count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+
 class CaptureToolTest : public ::testing::Test
 {
 protected:
@@ -26,6 +34,16 @@ protected:
     ProcessResult Capture(const std::string& arguments, const std::string& workingDir = binDir)
     {
         return RunProcess(binDir + "/kestrune-capture " + arguments, workingDir, 240);
+    }
+
+    // A refused command line exits 2 before any window opens, with one line that says why.
+    void ExpectRefused(const std::string& arguments, const std::string& part)
+    {
+        const ProcessResult result = Capture(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_EQ(Count(result.output, "\n"), 1u) << result.output;
+        EXPECT_EQ(result.output.rfind("kestrune-capture: ", 0), 0u) << result.output;
+        EXPECT_NE(result.output.find(part), std::string::npos) << result.output;
     }
 
     std::string Read(const fs::path& path)
@@ -62,14 +80,6 @@ PngFacts ReadPng(const fs::path& path)
     }
     FreeImage_Unload(image);
     return facts;
-}
-
-size_t Count(const std::string& text, const std::string& word)
-{
-    size_t count = 0;
-    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
-        ++count;
-    return count;
 }
 }
 
@@ -120,14 +130,48 @@ TEST_F(CaptureToolTest, RunsWithoutResourcesAndRejectsBadArguments)
 
     for (const char* bad : {"--frames x", "--frames", "--camera 1,2", "--hold Q:5:2", "--hold NoSuchKey:1:2",
                             "--bogus"})
-    {
-        const ProcessResult result = Capture(bad);
-        EXPECT_EQ(result.exitCode, 2) << bad;
-        EXPECT_NE(result.output.find("Usage"), std::string::npos) << bad;
-    }
+        ExpectRefused(bad, "(see --help)");
     const ProcessResult help = Capture("--help");
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.output.find("--time-of-day"), std::string::npos);
+    for (const char* option : {"--time-of-day", "--set NAME=VALUE[@FRAME]", "showDofArea", "--dump-textures DIR"})
+        EXPECT_NE(help.output.find(option), std::string::npos) << option;
+}
+
+TEST_F(CaptureToolTest, SetTakesScalarSettingsByName)
+{
+    const ProcessResult result = Capture("--frames 2 --set timeOfDay=180 --set exposure=0.1@2 --set bloom=false");
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(ErrorLines(result.output), "");
+
+    for (const char* bad : {"--set blom=1", "--set exposure=1.2x", "--set ghostCount=2.5", "--set exposure=0.1@0"})
+        ExpectRefused(bad, "(accepted: bloom, dof, dofFalloff, ");
+}
+
+TEST_F(CaptureToolTest, DumpsTheRegisteredTexturesAsPngs)
+{
+    const fs::path textures = dir / "textures";
+    const ProcessResult result = Capture("--frames 2 --dump-textures " + textures.string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    ASSERT_TRUE(fs::is_directory(textures));
+    EXPECT_FALSE(fs::exists(textures / "None.png"));
+    for (const fs::directory_entry& file : fs::directory_iterator(textures))
+    {
+        EXPECT_GT(ReadPng(file.path()).width, 0u) << file.path();
+        EXPECT_NE(result.output.find("Wrote " + file.path().string()), std::string::npos) << file.path();
+    }
+    if (fs::exists(textures / "Depth_texture.png"))
+    {
+        const PngFacts depth = ReadPng(textures / "Depth_texture.png");
+        EXPECT_EQ(depth.width, 1600u);
+        EXPECT_EQ(depth.height, 900u);
+        EXPECT_EQ(depth.brightest, 255u) << "the farthest depth fills the range";
+    }
+
+    // A folder that can't be made fails the run as an unwritable --out does.
+    std::ofstream(dir / "file") << "x";
+    const ProcessResult blocked = Capture("--frames 1 --dump-textures " + (dir / "file" / "below").string());
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_NE(blocked.output.find("could not write"), std::string::npos) << blocked.output;
 }
 
 TEST_F(CaptureToolTest, ReportsMissingDataFilesAndKeepsRendering)

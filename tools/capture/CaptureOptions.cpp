@@ -1,26 +1,15 @@
 #include "CaptureOptions.h"
 
 #include <SDL2/SDL.h>
-#include <cstdlib>
 #include <sstream>
+
+#include "NumberText.h"
 
 namespace
 {
 bool ParseInt(const std::string& text, int minimum, int& out)
 {
-    char* end = nullptr;
-    const long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < minimum || value > 1000000)
-        return false;
-    out = int(value);
-    return true;
-}
-
-bool ParseFloat(const std::string& text, float& out)
-{
-    char* end = nullptr;
-    out = std::strtof(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
+    return ParseWholeInt(text, minimum, 1000000, out);
 }
 
 std::vector<std::string> Split(const std::string& text, char separator)
@@ -36,8 +25,8 @@ std::vector<std::string> Split(const std::string& text, char separator)
 bool ParseCamera(const std::string& text, CameraPose& pose)
 {
     const std::vector<std::string> parts = Split(text, ',');
-    return parts.size() == 3 && ParseFloat(parts[0], pose.yaw) && ParseFloat(parts[1], pose.pitch) &&
-           ParseFloat(parts[2], pose.distance);
+    return parts.size() == 3 && ParseWholeFloat(parts[0], pose.yaw) && ParseWholeFloat(parts[1], pose.pitch) &&
+           ParseWholeFloat(parts[2], pose.distance);
 }
 
 bool ParseHeldKey(const std::string& text, HeldKey& key)
@@ -50,9 +39,20 @@ bool ParseHeldKey(const std::string& text, HeldKey& key)
            ParseInt(parts[2], key.firstFrame, key.lastFrame);
 }
 
-// Applies one option that takes a value; false when the value is malformed.
-bool ApplyValue(const std::string& option, const std::string& value, CaptureOptions& options)
+bool ParseSetting(const std::string& text, CaptureOptions& options, std::string& error)
 {
+    const std::optional<SettingOverride> setting = ParseSettingOverride(text, error);
+    if (setting)
+        options.settings.push_back(*setting);
+    return setting.has_value();
+}
+
+// Applies one option that takes a value; false when the value is malformed,
+// with `error` set where the option has more to say than "bad value".
+bool ApplyValue(const std::string& option, const std::string& value, CaptureOptions& options, std::string& error)
+{
+    if (option == "--set")
+        return ParseSetting(value, options, error);
     if (option == "--frames")
         return ParseInt(value, 1, options.frames);
     if (option == "--warmup")
@@ -63,10 +63,12 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
         return !(options.outPng = value).empty();
     if (option == "--report")
         return !(options.reportJson = value).empty();
+    if (option == "--dump-textures")
+        return !(options.dumpTexturesDir = value).empty();
     if (option == "--time-of-day")
     {
         float degrees = 0.0f;
-        if (!ParseFloat(value, degrees))
+        if (!ParseWholeFloat(value, degrees))
             return false;
         options.timeOfDay = degrees;
         return true;
@@ -86,10 +88,29 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
     return true;
 }
 
+// "  label: a, b, c" wrapped to 80 columns under the option descriptions.
+std::string NameList(const std::string& label, const std::vector<std::string>& names)
+{
+    const std::string indent(27, ' ');
+    std::string text;
+    std::string line = indent + label + ":";
+    for (size_t i = 0; i < names.size(); ++i)
+    {
+        const std::string word = " " + names[i] + (i + 1 < names.size() ? "," : "");
+        if (line.size() + word.size() > 80)
+        {
+            text += line + "\n";
+            line = indent + " ";
+        }
+        line += word;
+    }
+    return text + line + "\n";
+}
+
 bool TakesValue(const std::string& option)
 {
     for (const char* name : {"--frames", "--warmup", "--step-ms", "--time-of-day", "--camera", "--hold", "--out",
-                             "--report"})
+                             "--report", "--set", "--dump-textures"})
         if (option == name)
             return true;
     return false;
@@ -118,16 +139,17 @@ std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::st
             error = "option '" + option + "' needs a value";
             return std::nullopt;
         }
-        else if (!ApplyValue(option, argv[++i], options))
+        else if (!ApplyValue(option, argv[++i], options, error))
         {
-            error = "bad value '" + std::string(argv[i]) + "' for " + option;
+            if (error.empty())
+                error = "bad value '" + std::string(argv[i]) + "' for " + option;
             return std::nullopt;
         }
     }
     return options;
 }
 
-const char* CaptureUsage()
+std::string CaptureUsage()
 {
     return "Usage: kestrune-capture [options]\n"
            "Runs Kestrune's real application and scene for a number of frames on a fixed\n"
@@ -141,10 +163,20 @@ const char* CaptureUsage()
            "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance\n"
            "  --hold KEY:FIRST:LAST    hold a key (SDL scancode name: X, W, F1, ...) from frame\n"
            "                           FIRST to LAST, counted from 1 over all frames; repeatable\n"
+           "  --set NAME=VALUE[@FRAME] set a render setting after start-up, or at the start of\n"
+           "                           frame FRAME (counted as --hold counts); repeatable, later\n"
+           "                           ones win. NAME is the setting's name in CRenderSettings:\n" +
+           NameList("numbers", SettingNames(SettingType::Float)) +
+           NameList("integers", SettingNames(SettingType::Integer)) +
+           NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +
            "  --hide-ui                do not draw the user interface\n"
            "  --bench                  finish the GPU work of each stage before its mark, so stage\n"
            "                           times are real, and print frame-time statistics\n"
            "  --out FILE.png           where to write the final frame (default: no image)\n"
            "  --report FILE.json       write start-up time, per-frame times and stage marks\n"
+           "  --dump-textures DIR      after the last frame, write every registered render texture\n"
+           "                           but \"None\" to DIR (made if missing) as KEY.png, spaces in\n"
+           "                           the key as '_' (\"Depth texture\" -> Depth_texture.png);\n"
+           "                           values clamped to 0..1, depth scaled to fill the range\n"
            "  --help                   show this text\n";
 }

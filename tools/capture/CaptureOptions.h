@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "SettingOverrides.h"
+
 // A key held down over a range of frames (frames count from 1, both ends included).
 struct HeldKey
 {
@@ -27,13 +29,15 @@ struct CaptureOptions
     std::optional<float> timeOfDay;
     std::optional<CameraPose> camera;
     std::vector<HeldKey> heldKeys;
+    std::vector<SettingOverride> settings;
     bool hideUi = false;
     bool bench = false;
     std::string outPng;
     std::string reportJson;
+    std::string dumpTexturesDir;
     bool help = false;
 };
 
 // Parses the command line; on a bad argument returns nothing and sets `error`.
 std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::string& error);
-const char* CaptureUsage();
+std::string CaptureUsage();

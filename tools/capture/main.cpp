@@ -8,6 +8,7 @@
 #include "CaptureOptions.h"
 #include "FrameCapture.h"
 #include "FrameRecorder.h"
+#include "TextureDump.h"
 #include "app/CApplication.h"
 #include "app/InputState.h"
 #include "camera/CShowcaseCamera.h"
@@ -38,6 +39,7 @@ void ApplySettings(const CaptureOptions& options, CApplication& app)
 {
     if (options.timeOfDay)
         CRenderSettings::GetInstance().timeOfDay = *options.timeOfDay;
+    ApplySettingOverrides(options.settings, 0, CRenderSettings::GetInstance());
     if (options.hideUi)
         app.showMenu = false;
     if (!options.camera)
@@ -78,6 +80,7 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, FrameRecorder& 
     app.deltaTime = 0.0f;
     for (currentFrame = 1; currentFrame <= total && !app.quit; ++currentFrame)
     {
+        ApplySettingOverrides(options.settings, currentFrame, CRenderSettings::GetInstance());
         steppedClock += options.stepMs;
         recorder.BeginFrame();
         app.ProcessEvents();
@@ -96,12 +99,15 @@ int main(int argc, char** argv)
 {
     std::string error;
     const std::optional<CaptureOptions> options = ParseCaptureOptions(argc, argv, error);
-    if (!options || options->help)
+    if (!options)
     {
-        if (!options)
-            std::fprintf(stderr, "kestrune-capture: %s\n\n", error.c_str());
-        std::fputs(CaptureUsage(), options ? stdout : stderr);
-        return options ? 0 : 2;
+        std::fprintf(stderr, "kestrune-capture: %s (see --help)\n", error.c_str());
+        return 2;
+    }
+    if (options->help)
+    {
+        std::fputs(CaptureUsage().c_str(), stdout);
+        return 0;
     }
 
     const auto started = std::chrono::steady_clock::now();
@@ -118,11 +124,13 @@ int main(int argc, char** argv)
     }
     ApplySettings(*options, app);
     const bool written = RunFrames(*options, app, recorder, started);
+    const bool dumped = options->dumpTexturesDir.empty() ||
+                        DumpRenderTextures(CRenderSettings::GetInstance().renderTextures, options->dumpTexturesDir);
     app.Shutdown();
     SDL_Quit();
     delete scene;
 
-    int status = 0;
+    int status = dumped ? 0 : 1;
     if (!written)
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->outPng.c_str());

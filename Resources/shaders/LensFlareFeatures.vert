@@ -1,0 +1,4 @@
+#version 330 core
+// LensFlareFeatures: a full-screen quad.
+
+#include "effectQuad.glsl"

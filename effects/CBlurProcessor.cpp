@@ -1,0 +1,48 @@
+#include "effects/CBlurProcessor.h"
+
+#include "effects/EffectTarget.h"
+#include "shaders/UniformUpload.h"
+
+void CBlurProcessor::Init(int width, int height, int32_t passes)
+{
+    passCount = passes;
+    quad.Create();
+    glGenFramebuffers(2, framebuffers);
+    glGenTextures(2, textures);
+    for (int i = 0; i < 2; ++i)
+        BuildEffectTarget(framebuffers[i], textures[i], width, height,
+                          "[GL] BlurProcessor framebuffer is not complete!\n");
+    program.Create();
+    initialized = true;
+}
+
+GLuint CBlurProcessor::Apply(GLuint input)
+{
+    program.Use();
+    SetUniform(program, "gSampler", 0);
+    GLuint source = input;
+    for (int32_t pass = 1; pass <= passCount; ++pass)
+    {
+        const int horizontal = pass % 2;
+        SetUniform(program, "gHorizontal", horizontal);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[horizontal]);
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, source);
+        quad.Draw();
+        source = textures[horizontal];
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return textures[passCount % 2];
+}
+
+void CBlurProcessor::Destroy()
+{
+    if (!initialized)
+        return;
+    glDeleteFramebuffers(2, framebuffers);
+    glDeleteTextures(2, textures);
+    quad.Destroy();
+    program.Destroy();
+    initialized = false;
+}

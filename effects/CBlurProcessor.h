@@ -1,0 +1,25 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include "effects/EffectQuad.h"
+#include "shaders/CShaderProgramBlur.h"
+
+// Separable blur run back and forth between two float targets: odd passes
+// blur along x into target B, even passes along y into target A.
+class CBlurProcessor
+{
+public:
+    void Init(int width, int height, int32_t passes);
+    // Blurs `input` into the caller's viewport; returns target B for an odd
+    // pass count and target A for an even one (A untouched for 0 passes).
+    GLuint Apply(GLuint input);
+    void Destroy();
+
+    EffectQuad quad;
+    CShaderProgramBlur program;
+    GLuint framebuffers[2] = {}; // A, B
+    GLuint textures[2] = {};
+    int32_t passCount = 0;
+    bool initialized = false;
+};

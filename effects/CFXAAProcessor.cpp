@@ -1,0 +1,49 @@
+#include "effects/CFXAAProcessor.h"
+
+#include "app/CApplication.h"
+#include "effects/EffectTarget.h"
+#include "shaders/UniformUpload.h"
+
+namespace
+{
+const float kSubpixShift = 0.0f;
+const float kSpanMax = 8.0f;
+const float kReduceMul = 0.0f;
+}
+
+void CFXAAProcessor::Init()
+{
+    const CApplication& app = CApplication::GetInstance();
+    quad.Create();
+    glGenFramebuffers(1, &framebuffer);
+    glGenTextures(1, &texture);
+    BuildEffectTarget(framebuffer, texture, app.width, app.height, "[GL] FXAAProcessor framebuffer is not complete!\n");
+    program.Create();
+    initialized = true;
+}
+
+void CFXAAProcessor::Apply()
+{
+    const CApplication& app = CApplication::GetInstance();
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    program.Use();
+    SetUniform(program, "gSampler", 0);
+    program.SetFXAAValues(glm::vec2(float(app.width), float(app.height)), kSubpixShift, kSpanMax, kReduceMul);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    quad.Draw();
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void CFXAAProcessor::Destroy()
+{
+    if (!initialized)
+        return;
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+    quad.Destroy();
+    program.Destroy();
+    initialized = false;
+}

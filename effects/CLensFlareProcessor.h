@@ -1,0 +1,52 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include "effects/CBlurProcessor.h"
+#include "effects/EffectQuad.h"
+#include "shaders/CShaderProgramLensFlareDetails.h"
+#include "shaders/CShaderProgramLensFlareDownscale.h"
+#include "shaders/CShaderProgramLensFlareFeatures.h"
+#include "textures/CTexture.h"
+
+// Screen-space lens flare from the scene's bright part: thresholded and
+// downscaled to an eighth of the window, ghosts and a halo tinted by the
+// lens colour, blurred, then lens dirt and a starburst that turns with the
+// camera at full size.
+class CLensFlareProcessor
+{
+public:
+    void Init();
+    // Returns the details target, valid until the next Apply. Leaves the
+    // viewport at the window size.
+    GLuint Apply(GLuint brightTexture);
+    void Destroy();
+
+    enum Target
+    {
+        Downscale,
+        Features,
+        Details,
+        TargetCount
+    };
+
+    EffectQuad quad;
+    CBlurProcessor blur;
+    CShaderProgramLensFlareDownscale downscaleProgram;
+    CShaderProgramLensFlareFeatures featuresProgram;
+    CShaderProgramLensFlareDetails detailsProgram;
+    GLuint framebuffers[TargetCount] = {};
+    GLuint textures[TargetCount] = {};
+    CTexture lensColour;
+    CTexture lensDirt;
+    CTexture starburst;
+    bool initialized = false;
+
+private:
+    void DrawDownscale(GLuint brightTexture);
+    void DrawFeatures();
+    void DrawDetails(GLuint blurred);
+    // Binds the target's framebuffer and clears it.
+    void BeginTarget(Target target) const;
+    void EndTarget() const;
+};

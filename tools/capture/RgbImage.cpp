@@ -1,0 +1,47 @@
+#include "RgbImage.h"
+
+#include <FreeImage.h>
+#include <algorithm>
+
+RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange)
+{
+    float low = 0.0f;
+    float high = 1.0f;
+    if (fillRange && !texels.empty())
+    {
+        const auto [lowest, highest] = std::minmax_element(texels.begin(), texels.end());
+        low = *lowest;
+        high = *highest;
+    }
+    const float scale = high > low ? 1.0f / (high - low) : 0.0f;
+
+    RgbImage image{width, height, {}};
+    image.pixels.reserve(texels.size());
+    for (const float texel : texels)
+        image.pixels.push_back((unsigned char)(std::clamp((texel - low) * scale, 0.0f, 1.0f) * 255.0f + 0.5f));
+    return image;
+}
+
+bool WriteRgbPng(const RgbImage& image, const std::string& path)
+{
+    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != size_t(image.width) * image.height * 3)
+        return false;
+    // FreeImage's scan lines run bottom-up too, with its own channel order.
+    FIBITMAP* bitmap = FreeImage_Allocate(image.width, image.height, 24);
+    if (bitmap == nullptr)
+        return false;
+    for (int y = 0; y < image.height; ++y)
+    {
+        BYTE* out = FreeImage_GetScanLine(bitmap, y);
+        const unsigned char* in = image.pixels.data() + size_t(y) * image.width * 3;
+        for (int x = 0; x < image.width; ++x, in += 3, out += 3)
+        {
+            out[FI_RGBA_RED] = in[0];
+            out[FI_RGBA_GREEN] = in[1];
+            out[FI_RGBA_BLUE] = in[2];
+        }
+    }
+    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != FALSE;
+    FreeImage_Unload(bitmap);
+    return saved;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// 8-bit RGB pixels with rows bottom-up, the order GL reads them in.
+struct RgbImage
+{
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels; // width * height * 3
+};
+
+// Float RGB texels (rows bottom-up) to 8 bits: clamped to 0..1, or, with
+// `fillRange`, scaled so that their lowest..highest value becomes 0..1.
+RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange);
+
+// Writes the image to a PNG file, top row first. False when it can't be written.
+bool WriteRgbPng(const RgbImage& image, const std::string& path);
