@@ -1,7 +1,9 @@
 #version 330 core
-// One direction of a separable Gaussian blur: nine taps read in five fetches,
-// each off-centre fetch landing between two texels so that bilinear filtering
-// weighs them in one read. Along x when gHorizontal is 1, along y when 0.
+// One direction of a separable Gaussian blur: the five binomial taps
+// 1 4 6 4 1 read in three fetches, each off-centre fetch landing between two
+// texels so that bilinear filtering weighs the pair in one read. Along x when
+// gHorizontal is 1, along y when 0. Ten passes at full size make this the
+// costliest effect of the frame, so each pass is kept to three reads.
 
 uniform sampler2D gSampler;
 uniform int gHorizontal;
@@ -10,21 +12,18 @@ in vec2 vTexCoord;
 
 out vec3 outColor;
 
-// The 9-tap kernel's weights pairwise merged: centre, then the texel pairs (1, 2) and (3, 4).
-const float kWeights[3] = float[](0.2270270270, 0.3162162162, 0.0702702703);
-const float kOffsets[3] = float[](0.0, 1.3846153846, 3.2307692308);
+const float kCentreWeight = 6.0 / 16.0;
+const float kPairWeight = 5.0 / 16.0;
+// Where the texel pair (1, 2) balances: 1 + 1/5.
+const float kPairOffset = 1.2;
+// Taps are spread this much wider than the kernel's texels: the repeated
+// passes fill the gaps, and the glow reaches further for the same cost.
+const float kSpread = 1.25;
 
 void main()
 {
     vec2 texel = 1.0 / vec2(textureSize(gSampler, 0));
-    vec2 step = gHorizontal == 1 ? vec2(texel.x, 0.0) : vec2(0.0, texel.y);
-    // The source may wrap; keep the taps on this side of its edges.
-    vec2 low = 0.5 * texel, high = 1.0 - 0.5 * texel;
-    vec3 sum = texture(gSampler, vTexCoord).rgb * kWeights[0];
-    for (int i = 1; i < 3; ++i)
-    {
-        sum += texture(gSampler, clamp(vTexCoord + step * kOffsets[i], low, high)).rgb * kWeights[i];
-        sum += texture(gSampler, clamp(vTexCoord - step * kOffsets[i], low, high)).rgb * kWeights[i];
-    }
-    outColor = sum;
+    vec2 offset = (gHorizontal == 1 ? vec2(texel.x, 0.0) : vec2(0.0, texel.y)) * (kPairOffset * kSpread);
+    outColor = texture(gSampler, vTexCoord).rgb * kCentreWeight +
+               (texture(gSampler, vTexCoord + offset).rgb + texture(gSampler, vTexCoord - offset).rgb) * kPairWeight;
 }

@@ -1,9 +1,8 @@
 #version 330 core
 // Fast approximate anti-aliasing of the finished picture. The luma of the four
 // diagonal neighbours gives the direction of an edge; the pixel is replaced by
-// the average of taps along that edge, reaching at most gFXAASpanMax pixels,
-// unless the wider average strays outside the local luma range. Pixels with
-// no visible edge are passed through untouched.
+// the average of two taps along that edge, reaching at most gFXAASpanMax
+// pixels. Pixels with no visible edge are passed through untouched.
 
 uniform sampler2D gSampler;
 uniform vec2 gSampleSize;        // target size in pixels
@@ -14,6 +13,8 @@ uniform float gFXAAReduceMul;    // damps the direction in bright regions
 in vec2 vTexCoord;
 
 out vec3 outColor;
+
+#include "texelAt.glsl"
 
 // Keeps the direction finite where the gradient vanishes.
 const float kReduceMin = 1.0 / 128.0;
@@ -33,12 +34,13 @@ vec3 Fetch(vec2 uv)
 void main()
 {
     vec2 texel = 1.0 / gSampleSize;
-    vec3 centre = Fetch(vTexCoord);
-    vec2 corner = vTexCoord - texel * gFXAASubpixShift;
-    float lumaNW = Luma(Fetch(corner + vec2(-1.0, -1.0) * texel));
-    float lumaNE = Luma(Fetch(corner + vec2(1.0, -1.0) * texel));
-    float lumaSW = Luma(Fetch(corner + vec2(-1.0, 1.0) * texel));
-    float lumaSE = Luma(Fetch(corner + vec2(1.0, 1.0) * texel));
+    // The centre and its diagonal neighbours are whole texels: read unfiltered.
+    ivec2 middle = TexelIndex(gSampler, vTexCoord - texel * gFXAASubpixShift);
+    vec3 centre = TexelAt(gSampler, vTexCoord);
+    float lumaNW = Luma(TexelNear(gSampler, middle, ivec2(-1, -1)));
+    float lumaNE = Luma(TexelNear(gSampler, middle, ivec2(1, -1)));
+    float lumaSW = Luma(TexelNear(gSampler, middle, ivec2(-1, 1)));
+    float lumaSE = Luma(TexelNear(gSampler, middle, ivec2(1, 1)));
     float lumaM = Luma(centre);
     float lumaMin = min(lumaM, min(min(lumaNW, lumaNE), min(lumaSW, lumaSE)));
     float lumaMax = max(lumaM, max(max(lumaNW, lumaNE), max(lumaSW, lumaSE)));
@@ -53,8 +55,5 @@ void main()
     float scale = 1.0 / (min(abs(dir.x), abs(dir.y)) + reduce);
     dir = clamp(dir * scale, vec2(-gFXAASpanMax), vec2(gFXAASpanMax)) * texel;
 
-    vec3 near = 0.5 * (Fetch(vTexCoord + dir * (1.0 / 3.0 - 0.5)) + Fetch(vTexCoord + dir * (2.0 / 3.0 - 0.5)));
-    vec3 wide = 0.5 * near + 0.25 * (Fetch(vTexCoord - dir * 0.5) + Fetch(vTexCoord + dir * 0.5));
-    float lumaWide = Luma(wide);
-    outColor = (lumaWide < lumaMin || lumaWide > lumaMax) ? near : wide;
+    outColor = 0.5 * (Fetch(vTexCoord + dir * (1.0 / 3.0 - 0.5)) + Fetch(vTexCoord + dir * (2.0 / 3.0 - 0.5)));
 }

@@ -11,7 +11,11 @@ in vec2 vTexCoord;
 
 out vec3 outColor;
 
-const float kStarburstStrength = 0.7;
+// Clean glass passes this much of the flare; the dirt specks and the
+// starburst's rays add to it.
+const float kClearGlass = 0.35;
+const float kDirtStrength = 2.0;
+const float kStarburstStrength = 1.5;
 
 void main()
 {
@@ -22,6 +26,7 @@ void main()
         return;
     }
     vec2 starUv = clamp((gStarburstMatrix * vec3(vTexCoord, 1.0)).xy, 0.0, 1.0);
-    vec3 lens = texture(gDirt, vTexCoord).rgb + texture(gStarburst, starUv).rgb * kStarburstStrength;
+    vec3 lens = vec3(kClearGlass) + texture(gDirt, vTexCoord).rgb * kDirtStrength +
+                texture(gStarburst, starUv).rgb * kStarburstStrength;
     outColor = flare * lens;
 }

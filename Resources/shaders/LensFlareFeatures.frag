@@ -17,11 +17,10 @@ const float kHaloRadius = 0.45;
 const float kHaloStrength = 0.6;
 const float kCornerDistance = 0.70710678;
 
-// 1 at the centre falling to 0 at the rim, so ghosts near the edge fade out.
+// 1 at the centre falling smoothly to 0 in the corners, so ghosts fade out towards the rim.
 float CentreWeight(vec2 uv)
 {
-    float d = length(vec2(0.5) - uv) / kCornerDistance;
-    return pow(max(1.0 - d, 0.0), 5.0);
+    return 1.0 - smoothstep(0.0, 1.0, length(vec2(0.5) - uv) / kCornerDistance);
 }
 
 void main()
@@ -40,7 +39,6 @@ void main()
     ghosts *= texture(gLensColours, vec2(radius, 0.5)).rgb;
 
     vec2 haloTap = fract(uv + normalize(ghostStep + vec2(1e-6)) * kHaloRadius);
-    float haloWeight = pow(max(1.0 - length(vec2(0.5) - haloTap) / kCornerDistance, 0.0), 8.0);
-    vec3 halo = texture(gSampler, haloTap).rgb * haloWeight * kHaloStrength;
+    vec3 halo = texture(gSampler, haloTap).rgb * CentreWeight(haloTap) * kHaloStrength;
     outColor = ghosts + halo;
 }

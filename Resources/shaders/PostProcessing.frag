@@ -27,6 +27,7 @@ in vec2 vTexCoord;
 
 out vec3 outColor;
 
+#include "texelAt.glsl"
 #include "toneCurves.glsl"
 #include "depthOfField.glsl"
 
@@ -53,15 +54,15 @@ void main()
 {
     if (gDebugView != 0)
     {
-        outColor = texture(gDebugTexture, vTexCoord).rgb;
+        outColor = TexelAt(gDebugTexture, vTexCoord);
         return;
     }
-    float depth = texture(gDepthTexture, vTexCoord).r;
-    float blur = gDOFSwitch != 0 ? BlurAmount(depth) : 0.0;
-    vec3 colour = blur > 0.0 ? DepthOfField(vTexCoord, blur) : texture(gScreenTexture, vTexCoord).rgb;
+    float depth = TexelAt(gDepthTexture, vTexCoord).r;
+    float blur = BlurAmount(depth);
+    vec3 colour = gDOFSwitch != 0 ? DepthOfField(vTexCoord, blur) : TexelAt(gScreenTexture, vTexCoord);
     if (gBloom != 0)
-        colour += texture(gBloomTexture, vTexCoord).rgb * kBloomStrength;
-    colour += texture(gLensFlareTexture, vTexCoord).rgb * kLensFlareStrength;
+        colour += TexelAt(gBloomTexture, vTexCoord) * kBloomStrength;
+    colour += TexelAt(gLensFlareTexture, vTexCoord) * kLensFlareStrength;
     if (gVignetteSwitch != 0)
         colour *= Vignette(vTexCoord);
     colour = ToneMap(colour * gExposure, gToneMappingSwitch);

@@ -1,11 +1,18 @@
 // Depth of field for the composite: how blurred a pixel is from its depth and
-// the four focal values, and a gather over a disc of that size. Included by
-// PostProcessing.frag, which declares the samplers and focal uniforms.
+// the four focal values, and a small gather over a disc of that size.
+// Included by PostProcessing.frag, which declares the samplers and focal
+// uniforms.
 #def_include
 // Widest gather radius, in pixels of a 1600-pixel-wide picture.
 const float kMaxBlurRadius = 7.0;
-const int kGatherTaps = 12;
-const float kGoldenAngle = 2.39996323;
+// Taps on a golden-angle spiral filling the disc, read unfiltered at whole
+// texels. The gather runs for every pixel (a sharp one gathers from its own
+// position), so it is kept this small.
+const int kGatherTaps = 8;
+// r = sqrt((i + 0.5) / 8) at i times the golden angle: an even cover of the unit disc.
+const vec2 kGatherDisc[kGatherTaps] = vec2[](
+    vec2(0.250, 0.000), vec2(-0.320, 0.293), vec2(0.049, -0.557), vec2(0.403, 0.526),
+    vec2(-0.739, -0.131), vec2(0.699, -0.444), vec2(-0.234, 0.871), vec2(-0.446, -0.860));
 
 // 0 inside the sharp zone, rising linearly over the fade to gFocalMaxBlur.
 float BlurAmount(float depth)
@@ -14,31 +21,14 @@ float BlurAmount(float depth)
     return clamp(outside / max(gFocalFade, 1e-5), 0.0, 1.0) * gFocalMaxBlur;
 }
 
-vec2 BlurRadiusScale()
-{
-    vec2 size = vec2(textureSize(gScreenTexture, 0));
-    return vec2(kMaxBlurRadius * size.x / 1600.0) / size;
-}
-
-// A disc of taps on a golden-angle spiral around `uv`. A tap counts only as
-// far as its own blur reaches back to the centre, so sharp objects in front
-// of a blurred background do not bleed into it.
 vec3 DepthOfField(vec2 uv, float blur)
 {
-    vec2 scale = BlurRadiusScale();
-    vec3 sum = texture(gScreenTexture, uv).rgb;
-    float total = 1.0;
+    ivec2 centre = TexelIndex(gScreenTexture, uv);
+    float radius = kMaxBlurRadius * float(textureSize(gScreenTexture, 0).x) / 1600.0 * blur;
+    vec3 sum = texelFetch(gScreenTexture, centre, 0).rgb;
     for (int i = 0; i < kGatherTaps; ++i)
-    {
-        float r = sqrt((float(i) + 0.5) / float(kGatherTaps)) * blur;
-        float a = float(i) * kGoldenAngle;
-        vec2 tap = uv + vec2(cos(a), sin(a)) * r * scale;
-        float tapBlur = BlurAmount(texture(gDepthTexture, tap).r);
-        float weight = clamp((tapBlur - r) * kMaxBlurRadius + 1.0, 0.0, 1.0);
-        sum += texture(gScreenTexture, tap).rgb * weight;
-        total += weight;
-    }
-    return sum / total;
+        sum += TexelNear(gScreenTexture, centre, ivec2(round(kGatherDisc[i] * radius)));
+    return sum / float(kGatherTaps + 1);
 }
 
 // Near, in focus and far tinted blue, green and red; the tint deepens with the blur.

@@ -42,6 +42,9 @@ const float kDefaultSpecular = 0.1;
 const float kGlowStrength = 2.5;
 // Texels whose diffuse alpha is below this are holes (grass blades, leaves).
 const float kAlphaCutoff = 0.5;
+const vec3 kMoonColour = vec3(0.55, 0.68, 1.0);
+const float kMoonIntensity = 0.08;
+const float kMoonAmbient = 0.05;
 
 vec3 GeometricNormal()
 {
@@ -97,6 +100,17 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }
 
+// Once the sun is below the horizon, a cool, shadowless moonlight from the
+// opposite side of the sky keeps the snow readable.
+LightSum MoonLight(Surface s)
+{
+    float night = smoothstep(-0.05, 0.2, gDirLight.Direction.y); // the sun's light travels upwards at night
+    BaseLight moon = BaseLight(kMoonColour * night, kMoonAmbient, kMoonIntensity);
+    LightSum lit = Shade(moon, normalize(gDirLight.Direction), s);
+    lit.diffuse += moon.Color * moon.AmbientIntensity;
+    return lit;
+}
+
 // One slot's light term; a macro because the slot's cube sampler must be named with a constant index.
 #define POINT_LIGHT(i) PointLightTerm(gPointLights[i].Base, gPointLights[i].Position, gPointLights[i].Atten, gPointLights[i].ShadowMapEnabled, gPointLights[i].ShadowMap, s)
 
@@ -126,6 +140,7 @@ void main()
     float sunShadow = any(greaterThan(sun.diffuse, vec3(0.0))) ? SunShadow(cascade) : 1.0;
     LightSum total = LightSum(gDirLight.Base.Color * gDirLight.Base.AmbientIntensity + sun.diffuse * sunShadow,
                               sun.specular * sunShadow);
+    Accumulate(total, MoonLight(s));
 
     // Unrolled: each slot's cube sampler needs a constant index.
     if (gNumPointLights > 0)

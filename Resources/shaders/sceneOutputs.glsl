@@ -3,8 +3,9 @@
 #def_include
 // 0: linear HDR colour, alpha for blending.
 layout(location = 0) out vec4 outColor;
-// 1: the part of the colour brighter than a luminance of 1, else black;
-//    feeds the bloom blur and the lens flare.
+// 1: the light above a luminance of 1 (the colour scaled down by the share
+//    of its luminance that lies above it, so the bright part fades in
+//    smoothly); feeds the bloom blur and the lens flare.
 layout(location = 1) out vec4 outBright;
 // 2: the depth used by depth of field: view depth (clip-space w) divided by
 //    725, so a point 50 units in front of the camera gives 0.069. Written as a
@@ -30,7 +31,9 @@ void WriteSceneOutputs(vec3 colour, float alpha, float viewDepth)
 {
     colour = max(colour, vec3(0.0));
     outColor = vec4(colour, alpha);
-    outBright = vec4(Luminance(colour) > kBrightThreshold ? colour : vec3(0.0), alpha);
+    float luminance = Luminance(colour);
+    float excess = max(luminance - kBrightThreshold, 0.0) / max(luminance, 1e-4);
+    outBright = vec4(colour * excess, alpha);
     outDepth = vec4(vec3(viewDepth / kDepthOfFieldRange), alpha);
 }
 #def_source
