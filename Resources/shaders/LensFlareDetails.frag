@@ -11,6 +11,8 @@ in vec2 vTexCoord;
 
 out vec3 outColor;
 
+#include "texelAt.glsl"
+
 // Clean glass passes this much of the flare; the dirt specks and the
 // starburst's rays add to it.
 const float kClearGlass = 0.35;
@@ -20,13 +22,9 @@ const float kStarburstStrength = 1.5;
 void main()
 {
     vec3 flare = texture(gSampler, vTexCoord).rgb;
-    if (flare == vec3(0.0))
-    {
-        outColor = vec3(0.0);
-        return;
-    }
     vec2 starUv = clamp((gStarburstMatrix * vec3(vTexCoord, 1.0)).xy, 0.0, 1.0);
-    vec3 lens = vec3(kClearGlass) + texture(gDirt, vTexCoord).rgb * kDirtStrength +
+    // The dirt is soft specks: its nearest texel is close enough.
+    vec3 lens = vec3(kClearGlass) + TexelAt(gDirt, vTexCoord) * kDirtStrength +
                 texture(gStarburst, starUv).rgb * kStarburstStrength;
     outColor = flare * lens;
 }

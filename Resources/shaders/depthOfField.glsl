@@ -8,11 +8,11 @@ const float kMaxBlurRadius = 7.0;
 // Taps on a golden-angle spiral filling the disc, read unfiltered at whole
 // texels. The gather runs for every pixel (a sharp one gathers from its own
 // position), so it is kept this small.
-const int kGatherTaps = 8;
-// r = sqrt((i + 0.5) / 8) at i times the golden angle: an even cover of the unit disc.
+const int kGatherTaps = 6;
+// r = sqrt((i + 0.5) / 6) at i times the golden angle: an even cover of the unit disc.
 const vec2 kGatherDisc[kGatherTaps] = vec2[](
-    vec2(0.250, 0.000), vec2(-0.320, 0.293), vec2(0.049, -0.557), vec2(0.403, 0.526),
-    vec2(-0.739, -0.131), vec2(0.699, -0.444), vec2(-0.234, 0.871), vec2(-0.446, -0.860));
+    vec2(0.289, 0.000), vec2(-0.369, 0.338), vec2(0.057, -0.643), vec2(0.465, 0.607),
+    vec2(-0.853, -0.151), vec2(0.807, -0.513));
 
 // 0 inside the sharp zone, rising linearly over the fade to gFocalMaxBlur.
 float BlurAmount(float depth)

@@ -3,6 +3,7 @@
 
 #include "GlTestContext.h"
 #include "SceneTarget.h"
+#include "effects/EffectQuad.h"
 #include "shaders/CShaderProgram.h"
 #include "tests/TestFiles.h"
 
@@ -43,23 +44,14 @@ glm::vec4 DrawGreen(const CShaderProgram& program)
 {
     SceneTarget target(4);
     target.Clear();
-    GLuint vao = 0, vbo = 0;
-    const float quad[] = {-1, -1, 1, -1, 1, 1, -1, -1, 1, 1, -1, 1};
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(1, &vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-
+    EffectQuad quad;
+    quad.Create();
     program.Use();
     glUniform4f(program.GetUniformLocation("gColor"), 0.0f, 1.0f, 0.0f, 1.0f);
     glUniform1i(program.GetUniformLocation("gAbsent[0]"), 3); // ignored by OpenGL
-    glDrawArrays(GL_TRIANGLES, 0, 6);
+    quad.Draw();
     glUseProgram(0);
-    glDeleteBuffers(1, &vbo);
-    glDeleteVertexArrays(1, &vao);
+    quad.Destroy();
     return target.Centre(0);
 }
 }
