@@ -31,7 +31,7 @@ out vec3 outColor;
 #include "toneCurves.glsl"
 #include "depthOfField.glsl"
 
-const float kBloomStrength = 0.35;
+const float kBloomStrength = 1.0;
 const float kLensFlareStrength = 0.6;
 // The vignette starts at this distance from the centre (corners are at 1) and
 // leaves this much light in the corners.

@@ -38,8 +38,9 @@ in float vViewDepth;
 
 // Highlight strength where the material has no specular map.
 const float kDefaultSpecular = 0.1;
-// Glow maps hold colours up to 1; emission is pushed above the bloom threshold.
-const float kGlowStrength = 2.5;
+// Glow maps hold colours up to 1; lit lantern windows and candles are light
+// sources, pushed well above the bloom threshold.
+const float kGlowStrength = 12.0;
 // Texels whose diffuse alpha is below this are holes (grass blades, leaves).
 const float kAlphaCutoff = 0.5;
 const vec3 kMoonColour = vec3(0.55, 0.68, 1.0);
