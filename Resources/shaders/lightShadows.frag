@@ -45,7 +45,16 @@ const float kGlowStrength = 12.0;
 const float kAlphaCutoff = 0.5;
 const vec3 kMoonColour = vec3(0.55, 0.68, 1.0);
 const float kMoonIntensity = 0.08;
-const float kMoonAmbient = 0.05;
+// Light from the sky dome at the default ambient intensity of 0.1: blue by
+// day, with an orange-pink flush while the sun is near the horizon, dim blue
+// at night. Surfaces facing the ground get the snow's paler bounce instead.
+const vec3 kDaySky = vec3(0.15, 0.19, 0.27);
+const vec3 kTwilightSky = vec3(0.13, 0.06, 0.05);
+const vec3 kNightSky = vec3(0.022, 0.03, 0.05);
+const float kGroundBounce = 0.55;
+const float kReferenceAmbient = 0.1;
+// Sunlight on snow is white with a faint warmth.
+const vec3 kSunWarmth = vec3(1.0, 0.97, 0.92);
 
 vec3 GeometricNormal()
 {
@@ -106,10 +115,18 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
 LightSum MoonLight(Surface s)
 {
     float night = smoothstep(-0.05, 0.2, gDirLight.Direction.y); // the sun's light travels upwards at night
-    BaseLight moon = BaseLight(kMoonColour * night, kMoonAmbient, kMoonIntensity);
-    LightSum lit = Shade(moon, normalize(gDirLight.Direction), s);
-    lit.diffuse += moon.Color * moon.AmbientIntensity;
-    return lit;
+    BaseLight moon = BaseLight(kMoonColour * night, 0.0, kMoonIntensity);
+    return Shade(moon, normalize(gDirLight.Direction), s);
+}
+
+vec3 SkyAmbient(vec3 normal)
+{
+    float sunHeight = -normalize(gDirLight.Direction).y;
+    float day = smoothstep(-0.1, 0.3, sunHeight);
+    float twilight = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
+    vec3 sky = mix(kNightSky, kDaySky, day) + kTwilightSky * twilight;
+    float facingUp = normal.y * 0.5 + 0.5;
+    return sky * mix(kGroundBounce, 1.0, facingUp) * (gDirLight.Base.AmbientIntensity / kReferenceAmbient);
 }
 
 // One slot's light term; a macro because the slot's cube sampler must be named with a constant index.
@@ -136,11 +153,12 @@ void main()
     s.specularPower = gSpecularPower;
 
     int cascade = ChooseCascade(vClipDepth, gShadowMapCascadeEndClipSpace);
-    LightSum sun = Shade(gDirLight.Base, normalize(-gDirLight.Direction), s);
+    BaseLight sunLight = gDirLight.Base;
+    sunLight.Color *= kSunWarmth;
+    LightSum sun = Shade(sunLight, normalize(-gDirLight.Direction), s);
     // Surfaces turned away from the sun (and everything at night) need no lookups.
     float sunShadow = any(greaterThan(sun.diffuse, vec3(0.0))) ? SunShadow(cascade) : 1.0;
-    LightSum total = LightSum(gDirLight.Base.Color * gDirLight.Base.AmbientIntensity + sun.diffuse * sunShadow,
-                              sun.specular * sunShadow);
+    LightSum total = LightSum(SkyAmbient(s.normal) + sun.diffuse * sunShadow, sun.specular * sunShadow);
     Accumulate(total, MoonLight(s));
 
     // Unrolled: each slot's cube sampler needs a constant index.

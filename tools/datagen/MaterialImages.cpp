@@ -52,7 +52,8 @@ SurfaceSample Rock(glm::vec2 st)
 SurfaceSample Grass(glm::vec2 st)
 {
     const float streak = TileFbm(st, {24, 1}, 3, 301u);
-    const glm::vec3 base(0.16f, 0.19f, 0.07f), middle(0.42f, 0.42f, 0.18f), tip(0.80f, 0.72f, 0.46f);
+    // Pale, dry blades: straw at the tips, a little darker and greener at the root.
+    const glm::vec3 base(0.40f, 0.37f, 0.22f), middle(0.64f, 0.58f, 0.36f), tip(0.88f, 0.81f, 0.58f);
     const glm::vec3 colour = st.y < 0.5f ? glm::mix(base, middle, st.y * 2.0f) : glm::mix(middle, tip, st.y * 2.0f - 1.0f);
     SurfaceSample s;
     s.albedo = colour * (0.85f + 0.3f * streak);
