@@ -1,11 +1,16 @@
 #include "app/CApplication.h"
 
 #include <GL/glew.h>
+#include <cfloat>
 #include <imgui.h>
 #include <imgui_impl_opengl3.h>
 #include <imgui_impl_sdl.h>
 
+#include "app/DisplayCheck.h"
+#include "app/GlDebugOutput.h"
 #include "app/InputState.h"
+#include "app/PlotVar.h"
+#include "app/ProfilerSection.h"
 #include "app/UserInterfaceStyle.h"
 #include "camera/CFlyingCamera.h"
 #include "core/CRenderSettings.h"
@@ -22,13 +27,25 @@ CApplication& CApplication::GetInstance()
 bool CApplication::CreateWindowAndContext(const std::string& name)
 {
     SDL_Init(SDL_INIT_EVERYTHING);
+    const std::string displayProblem = DisplayProblem();
+    if (!displayProblem.empty())
+    {
+        SDL_Log("%s: run it under Xvfb: %s ./kestrune", displayProblem.c_str(), xvfbCommand);
+        return false;
+    }
     window = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1600, 900,
                               SDL_WINDOW_OPENGL);
+    if (window == nullptr)
+    {
+        SDL_Log("No window could be opened (%s): is there a display?", SDL_GetError());
+        return false;
+    }
     SDL_GetWindowSize(window, &width, &height);
     SDL_ClearError();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, SDL_GL_CONTEXT_FORWARD_COMPATIBLE_FLAG);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, SDL_GL_CONTEXT_FORWARD_COMPATIBLE_FLAG |
+                                                  (debugContext ? SDL_GL_CONTEXT_DEBUG_FLAG : 0));
     glContext = SDL_GL_CreateContext(window);
     SDL_GL_MakeCurrent(window, glContext);
     const char* error = SDL_GetError();
@@ -47,6 +64,8 @@ bool CApplication::CreateWindowAndContext(const std::string& name)
     while (glGetError() != GL_NO_ERROR)
     {
     }
+    if (debugContext && !EnableGlDebugOutput())
+        SDL_Log("The OpenGL context offers no debug output (KHR_debug)");
     return true;
 }
 
@@ -70,6 +89,7 @@ bool CApplication::Init(std::string name)
         scene->Init();
     if (camera == nullptr)
         SetCamera(new CFlyingCamera());
+    InitTextRenderer();
     if (skybox == nullptr)
     {
         SetSkybox(new CSkyboxCubemap());
@@ -89,6 +109,35 @@ bool CApplication::Init(std::string name)
     SDL_GetWindowSize(window, &sizeEvent.window.data1, &sizeEvent.window.data2);
     SDL_PushEvent(&sizeEvent);
     return true;
+}
+
+void CApplication::InitTextRenderer()
+{
+    LoadShader(textVertexShader, "Resources\\shaders\\ortho2D.vert", GL_VERTEX_SHADER);
+    LoadShader(textFragmentShader, "Resources\\shaders\\font2D.frag", GL_FRAGMENT_SHADER);
+    textProgram.Create();
+    for (const CShader* stage : {&textVertexShader, &textFragmentShader})
+    {
+        if (stage->loaded)
+            glAttachShader(textProgram.programId, stage->id);
+    }
+    textProgram.Link();
+    textRenderer.LoadFont("Resources\\fonts\\OpenSans-Regular.ttf");
+    textRenderer.program = &textProgram;
+}
+
+void CApplication::DestroyTextRenderer()
+{
+    textProgram.Destroy();
+    for (CShader* stage : {&textVertexShader, &textFragmentShader})
+    {
+        if (!stage->loaded)
+            continue;
+        glDeleteShader(stage->id);
+        stage->id = 0;
+        stage->loaded = false;
+    }
+    textRenderer.Release();
 }
 
 void CApplication::SetCamera(CCamera* newCamera)
@@ -112,7 +161,7 @@ void CApplication::HandleWindowEvent(const SDL_WindowEvent& event)
     SDL_GetWindowSize(window, &width, &height);
     glViewport(0, 0, width, height);
     const CRenderSettings& settings = CRenderSettings::GetInstance();
-    UpdateProjection(settings.fieldOfView, float(event.data1) / float(event.data2), settings.nearPlane,
+    UpdateProjection(settings.fieldOfView, AspectRatio(event.data1, event.data2), settings.nearPlane,
                      settings.farPlane);
     UpdateOrthoProjection(event.data1, event.data2);
 }
@@ -179,7 +228,10 @@ void CApplication::BuildInfoWindow()
     ImGui::Begin("Info", nullptr, ImGuiWindowFlags_NoScrollWithMouse);
     ImGui::Text("F1: Show/Hide menu");
     ImGui::Text("WASD: Rotate | Mouse Scroll: Zoom | ALT: Look");
+    PlotVar("FPS", ImGui::GetIO().Framerate, 0.0f, FLT_MAX);
     ImGui::Checkbox("V-Sync", &vsync);
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    DrawProfilerSection(settings.profilerMarks, settings.vertexCount);
     if (scene != nullptr)
         scene->RenderUI();
     ImGui::End();
@@ -223,6 +275,7 @@ void CApplication::Shutdown()
 {
     SetSkybox(nullptr);
     SetCamera(nullptr);
+    DestroyTextRenderer();
     postProcessor.Destroy();
     if (glContext != nullptr && scene != nullptr)
         scene->Release();

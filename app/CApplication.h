@@ -5,10 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "app/CTextRenderer.h"
 #include "core/CCamera.h"
 #include "core/IScene.h"
 #include "core/Matrix4.h"
 #include "effects/CPostProcessor.h"
+#include "shaders/CShader.h"
+#include "shaders/CShaderProgram.h"
 
 class CSkybox;
 
@@ -44,10 +47,18 @@ public:
     bool showMenu = true;
     bool vsync = false;
     CCamera* camera = nullptr;
+    CTextRenderer textRenderer;
+    CShader textVertexShader;
+    CShader textFragmentShader;
+    CShaderProgram textProgram;
     CSkybox* skybox = nullptr;
     CPostProcessor postProcessor;
     IScene* scene = nullptr;
     bool quit = false;
+
+    // Set before Init: ask for a debug context and print the driver's debug
+    // messages (the capture tool's --gl-debug; the program keeps the plain context).
+    bool debugContext = false;
 
     // Called with the finished frame still in the back buffer, just before the swap.
     std::function<void()> onBeforeSwap;
@@ -57,6 +68,8 @@ private:
 
     bool CreateWindowAndContext(const std::string& name);
     void InitUserInterface();
+    void InitTextRenderer();
+    void DestroyTextRenderer();
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void BuildInfoWindow();
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <imgui.h>
 
+#include "app/FontFile.h"
 #include "core/ResourcePath.h"
 
 namespace
@@ -11,22 +12,14 @@ const char* const kFontPath = "Resources\\fonts\\DroidSans.ttf";
 // The interface font carries no Latin letters of its own; they come from here.
 const char* const kLatinFontPath = "Resources\\fonts\\OpenSans-Regular.ttf";
 
-bool Exists(const std::string& path)
-{
-    FILE* probe = std::fopen(path.c_str(), "rb");
-    if (probe != nullptr)
-        std::fclose(probe);
-    return probe != nullptr;
-}
-
 void LoadFont()
 {
     const std::string path = ResolveResourcePath(kFontPath);
     const std::string latinPath = ResolveResourcePath(kLatinFontPath);
-    if (!Exists(path) || !Exists(latinPath))
+    // The library stops the program on a font it can't parse; check first.
+    if (!IsUsableFontFile(path) || !IsUsableFontFile(latinPath))
     {
-        // The library would stop on a missing file; keep its built-in font instead.
-        std::printf("[UI] Fonts '%s' and '%s' not found, using the built-in font\n", path.c_str(),
+        std::printf("[UI] Fonts '%s' and '%s' missing or unreadable, using the built-in font\n", path.c_str(),
                     latinPath.c_str());
         return;
     }
@@ -35,6 +28,12 @@ void LoadFont()
     ImFontConfig merge;
     merge.MergeMode = true; // adds only the glyphs the first font lacks
     fonts->AddFontFromFileTTF(latinPath.c_str(), 16.0f, &merge);
+    if (fonts->Build())
+        return;
+    std::printf("[UI] Fonts '%s' and '%s' could not be built, using the built-in font\n", path.c_str(),
+                latinPath.c_str());
+    fonts->Clear();
+    fonts->AddFontDefault();
 }
 
 void SetColors(ImVec4* c)

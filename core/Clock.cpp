@@ -26,9 +26,19 @@ void SetClockSource(ClockSource source)
     InstalledSource() = std::move(source);
 }
 
+int32_t ClockMsBetween(int32_t earlier, int32_t later)
+{
+    return int32_t(uint32_t(later) - uint32_t(earlier));
+}
+
+int32_t AdvanceClockMs(int32_t clock, int32_t ms)
+{
+    return int32_t(uint32_t(clock) + uint32_t(ms));
+}
+
 float AdvanceFrameClock(int32_t now, int32_t& lastClock)
 {
-    const float seconds = float(now - lastClock) / 1000.0f;
+    const float seconds = float(ClockMsBetween(lastClock, now)) / 1000.0f;
     lastClock = now;
     return seconds;
 }

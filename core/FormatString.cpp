@@ -22,3 +22,21 @@ std::string FormatString(const char* format, ...)
     va_end(args);
     return std::string(buffer.data(), size_t(length));
 }
+
+namespace
+{
+std::string FormatThousandsWide(int64_t n)
+{
+    if (n < 0)
+        return "-" + FormatThousandsWide(-n);
+    if (n < 1000)
+        return FormatString("%d", int(n));
+    return FormatThousandsWide(n / 1000) + FormatString(",%03d", int(n % 1000));
+}
+}
+
+std::string FormatThousands(int32_t n)
+{
+    // Widened first, so that negating the most negative value cannot overflow.
+    return FormatThousandsWide(n);
+}

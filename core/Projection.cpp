@@ -1,5 +1,6 @@
 #include "core/Projection.h"
 
+#include <algorithm>
 #include <glm/gtc/matrix_transform.hpp>
 
 Matrix4 MakePerspective(float fieldOfView, float aspect, float nearPlane, float farPlane)
@@ -13,12 +14,17 @@ Matrix4 MakeOrtho(float left, float right, float bottom, float top, float nearPl
     return Matrix4::FromGlm(glm::ortho(left, right, bottom, top, nearPlane, farPlane));
 }
 
+float AspectRatio(int width, int height)
+{
+    return float(std::max(width, 1)) / float(std::max(height, 1));
+}
+
 Matrix4 MakeOrthoProjection(int width, int height)
 {
     Matrix4 r = Matrix4::Identity();
-    r.m[0][0] = 2.0f / float(width);
+    r.m[0][0] = 2.0f / float(std::max(width, 1));
     r.m[0][3] = -1.0f;
-    r.m[1][1] = 2.0f / float(height);
+    r.m[1][1] = 2.0f / float(std::max(height, 1));
     r.m[1][3] = -1.0f;
     r.m[2][2] = -1.0f;
     return r;

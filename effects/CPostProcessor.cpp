@@ -5,6 +5,7 @@
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "effects/EffectTarget.h"
+#include "effects/RenderTextureList.h"
 #include "shaders/UniformUpload.h"
 
 namespace
@@ -82,9 +83,10 @@ void CPostProcessor::SetCompositeUniforms() const
 
 void CPostProcessor::BindCompositeTextures(GLuint bloom, GLuint flare) const
 {
-    const int32_t selected = CRenderSettings::GetInstance().selectedRenderTexture;
-    if (selected != -1)
-        BindTargetTexture(kDebugUnit, GLuint(selected));
+    const CRenderSettings& settings = CRenderSettings::GetInstance();
+    // Only a texture still in the registry is alive; anything else is not bound.
+    if (IsRegisteredRenderTexture(settings.renderTextures, settings.selectedRenderTexture))
+        BindTargetTexture(kDebugUnit, GLuint(settings.selectedRenderTexture));
     BindTargetTexture(kSceneUnit, sceneTextures[SceneColour]);
     BindTargetTexture(kBloomUnit, bloom);
     BindTargetTexture(kLensFlareUnit, flare);

@@ -7,10 +7,12 @@
 #include "camera/CShowcaseCamera.h"
 #include "core/CRenderSettings.h"
 #include "core/RandomValue.h"
+#include "effects/SettingsPanel.h"
 #include "scene/CSkyboxDynamic.h"
 #include "scene/SceneAnimation.h"
 #include "scene/SceneObjectDraw.h"
 #include "scene/ShadowPasses.h"
+#include "textures/CTextureManager.h"
 
 const std::array<glm::vec3, 8> LanternLightPositions = {{
     {3.338f, 5.168f, 89.789f},
@@ -73,6 +75,9 @@ void CMainScene::Init()
     auto* sky = new CSkyboxDynamic();
     sky->Init("Resources\\skyboxes\\dynamic\\%s.png");
     app.SetSkybox(sky);
+    particleSettings = ParticleParams();
+    CTexture* sprite = CTextureManager::GetInstance().LoadTexture("Resources\\textures\\snow_particle3.png");
+    particles.Init(particleSettings, sprite);
 }
 
 void CMainScene::LoadMeshes()
@@ -137,6 +142,7 @@ void CMainScene::CreateShadowMaps()
 
 void CMainScene::Update()
 {
+    particles.params = particleSettings;
     CRenderSettings& settings = CRenderSettings::GetInstance();
     const InputState& input = GetInputState();
     settings.timeOfDay = StepTimeOfDay(settings.timeOfDay, IsKeyDown(input, SDL_SCANCODE_Z),
@@ -176,6 +182,18 @@ void CMainScene::Render()
     BindShadowMaps();
     for (const SceneObject& object : objects)
         DrawSceneObject(object, nullptr, FlagHidden);
+    particles.Frame();
+}
+
+void CMainScene::RenderUI()
+{
+    const size_t kFoliage = 4; // the grass and rocks
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    DrawSceneSection(objects.size() > kFoliage ? &objects[kFoliage] : nullptr);
+    DrawLightsSection(settings);
+    DrawPostProcessingSection(settings);
+    DrawParticlesSection(particleSettings, particles.particleCount);
+    DrawDebugSection(settings);
 }
 
 void CMainScene::Release()
@@ -184,6 +202,8 @@ void CMainScene::Release()
     basicProgram.Destroy();
     shadowMapProgram.Destroy();
     pointShadowProgram.Destroy();
+    CTextureManager::GetInstance().UnloadTexture(particles.texture);
+    particles.Destroy();
     cascadeShadowMap.Destroy();
     for (CMesh& mesh : meshes)
         mesh.Clear();

@@ -6,6 +6,8 @@
 
 #include "core/IScene.h"
 #include "core/SceneObject.h"
+#include "effects/CParticleSystem.h"
+#include "effects/ParticleParams.h"
 #include "scene/CCascadeShadowMap.h"
 #include "scene/CMesh.h"
 #include "scene/CPointShadowMap.h"
@@ -26,7 +28,7 @@ public:
     void Init() override;
     void RenderShadowMaps() override;
     void Render() override;
-    void RenderUI() override {}
+    void RenderUI() override;
     void Update() override;
     void Release() override;
 
@@ -36,6 +38,8 @@ public:
     CShaderProgramPointLightShadowMap pointShadowProgram;
     CCascadeShadowMap cascadeShadowMap;
     std::vector<CPointShadowMap*> pointShadowMaps;
+    CParticleSystem particles;
+    ParticleParams particleSettings;
     std::vector<SceneObject> objects;
     std::vector<CMesh> meshes;
 

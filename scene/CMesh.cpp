@@ -2,7 +2,6 @@
 
 #include <assimp/Importer.hpp>
 #include <assimp/material.h>
-#include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
 #include <cstdio>
@@ -11,18 +10,11 @@
 #include "core/CRenderSettings.h"
 #include "core/ResourcePath.h"
 #include "scene/MeshPaths.h"
+#include "scene/ModelImport.h"
 #include "shaders/CShaderProgram.h"
 
 namespace
 {
-const unsigned importFlags = aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices | aiProcess_Triangulate |
-                             aiProcess_GenSmoothNormals | aiProcess_FlipUVs;
-
-void AppendVector(std::vector<float>& stream, const aiVector3D& v)
-{
-    stream.insert(stream.end(), {v.x, v.y, v.z});
-}
-
 template <typename T>
 void UploadStream(CVertexBufferObject& buffer, const std::vector<T>& values, GLenum target)
 {
@@ -95,12 +87,11 @@ bool CMesh::Load(const std::string& path)
         buffer->Create();
 
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(ResolveResourcePath(path), importFlags);
+    std::string error;
+    const aiScene* scene = ImportModel(importer, ResolveResourcePath(path), error);
     bool result = false;
     if (!scene)
-        std::printf("Error parsing '%s': '%s'\n", path.c_str(), importer.GetErrorString());
-    else if (scene->mNumMeshes == 0 || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE))
-        std::printf("Error parsing '%s': '%s'\n", path.c_str(), "the file holds no complete mesh");
+        std::printf("Error parsing '%s': '%s'\n", path.c_str(), error.c_str());
     else
         result = InitFromScene(*scene, path);
     glBindVertexArray(0);
@@ -109,59 +100,18 @@ bool CMesh::Load(const std::string& path)
 
 bool CMesh::InitFromScene(const aiScene& scene, const std::string& path)
 {
-    subMeshes.resize(scene.mNumMeshes);
-    materials.resize(scene.mNumMaterials);
-
-    unsigned numVertices = 0;
-    unsigned numIndices = 0;
-    bool anyTangents = false;
-    for (unsigned i = 0; i < scene.mNumMeshes; ++i)
+    MeshStreams streams;
+    std::string error;
+    if (!BuildMeshStreams(scene, streams, error))
     {
-        const aiMesh& mesh = *scene.mMeshes[i];
-        subMeshes[i] = {mesh.mNumFaces * 3, numVertices, numIndices, mesh.mMaterialIndex};
-        numVertices += mesh.mNumVertices;
-        numIndices += subMeshes[i].numIndices;
-        anyTangents = anyTangents || mesh.HasTangentsAndBitangents();
+        std::printf("Error parsing '%s': '%s'\n", path.c_str(), error.c_str());
+        return false;
     }
-
-    Streams streams;
-    streams.positions.reserve(numVertices * 3);
-    streams.texCoords.reserve(numVertices * 2);
-    streams.normals.reserve(numVertices * 3);
-    streams.indices.reserve(numIndices);
-    for (unsigned i = 0; i < scene.mNumMeshes; ++i)
-        InitMesh(*scene.mMeshes[i], anyTangents, streams);
-
+    subMeshes = streams.subsets;
+    materials.resize(scene.mNumMaterials);
     InitMaterials(scene, path);
     Upload(streams);
     return glGetError() == GL_NO_ERROR;
-}
-
-void CMesh::InitMesh(const aiMesh& mesh, bool withTangents, Streams& streams)
-{
-    const aiVector3D zero(0.0f, 0.0f, 0.0f);
-    const bool hasTexCoords = mesh.HasTextureCoords(0) && mesh.mNumVertices > 0;
-    const bool hasTangents = mesh.HasTangentsAndBitangents();
-    for (unsigned i = 0; i < mesh.mNumVertices; ++i)
-    {
-        AppendVector(streams.positions, mesh.mVertices[i]);
-        AppendVector(streams.normals, mesh.HasNormals() ? mesh.mNormals[i] : zero);
-        const aiVector3D uv = hasTexCoords ? mesh.mTextureCoords[0][i] : zero;
-        // v is negated on top of the importer's flip.
-        streams.texCoords.insert(streams.texCoords.end(), {uv.x, -uv.y});
-        // Sub-meshes without tangents get zero vectors so the streams stay aligned.
-        if (withTangents)
-        {
-            AppendVector(streams.tangents, hasTangents ? mesh.mTangents[i] : zero);
-            AppendVector(streams.bitangents, hasTangents ? mesh.mBitangents[i] : zero);
-        }
-    }
-    for (unsigned i = 0; i < mesh.mNumFaces; ++i)
-    {
-        const aiFace& face = mesh.mFaces[i];
-        for (unsigned corner = 0; corner < 3; ++corner)
-            streams.indices.push_back(corner < face.mNumIndices ? face.mIndices[corner] : 0);
-    }
 }
 
 void CMesh::InitMaterials(const aiScene& scene, const std::string& path)
@@ -180,7 +130,7 @@ void CMesh::InitMaterials(const aiScene& scene, const std::string& path)
     }
 }
 
-void CMesh::Upload(const Streams& streams)
+void CMesh::Upload(const MeshStreams& streams)
 {
     UploadAttribute(positionBuffer, streams.positions, 0, 3);
     UploadAttribute(texCoordBuffer, streams.texCoords, 1, 2);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "scene/CMaterial.h"
+#include "scene/MeshStreams.h"
 #include "scene/CVertexBufferObject.h"
 
-struct aiMesh;
 struct aiScene;
 class CShaderProgram;
 
@@ -18,13 +18,7 @@ class CShaderProgram;
 class CMesh
 {
 public:
-    struct SubMesh
-    {
-        unsigned numIndices = 0;
-        unsigned baseVertex = 0; // first vertex in the shared streams
-        unsigned baseIndex = 0;  // first index in the shared index buffer
-        unsigned materialIndex = 0;
-    };
+    using SubMesh = MeshSubset;
 
     CMesh() = default;
     CMesh(CMesh&& other) noexcept;
@@ -51,14 +45,7 @@ public:
     std::vector<CMaterial> materials;
 
 private:
-    struct Streams
-    {
-        std::vector<float> positions, texCoords, normals, tangents, bitangents;
-        std::vector<unsigned> indices;
-    };
-
     bool InitFromScene(const aiScene& scene, const std::string& path);
-    static void InitMesh(const aiMesh& mesh, bool withTangents, Streams& streams);
     void InitMaterials(const aiScene& scene, const std::string& path);
-    void Upload(const Streams& streams);
+    void Upload(const MeshStreams& streams);
 };

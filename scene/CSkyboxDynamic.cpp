@@ -5,6 +5,7 @@
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "core/RandomValue.h"
+#include "effects/RenderTextureList.h"
 #include "scene/SkyMath.h"
 
 namespace
@@ -146,9 +147,9 @@ void CSkyboxDynamic::Release()
     {
         horizonMap.Release();
         sunMap.Release();
-        std::map<std::string, int32_t>& debugTextures = CRenderSettings::GetInstance().renderTextures;
-        debugTextures.erase("SkyboxHorizonMap");
-        debugTextures.erase("SkyboxSunMap");
+        CRenderSettings& settings = CRenderSettings::GetInstance();
+        for (const char* key : {"SkyboxHorizonMap", "SkyboxSunMap"})
+            UnregisterRenderTexture(settings.renderTextures, settings.selectedRenderTexture, key);
         objects.clear();
         meshes.clear();
         objectProgram.Destroy();

@@ -5,6 +5,7 @@
 
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
+#include "core/Projection.h"
 #include "scene/CCascadeShadowMap.h"
 #include "scene/CPointShadowMap.h"
 #include "scene/CascadeFit.h"
@@ -28,7 +29,7 @@ void UpdateCascade(int cascadeIndex, CShaderProgramShadowMap& program)
     program.cascadeIndex = cascadeIndex;
     CApplication& app = CApplication::GetInstance();
     CRenderSettings& settings = CRenderSettings::GetInstance();
-    const float aspect = float(app.width) / float(app.height);
+    const float aspect = AspectRatio(app.width, app.height);
     const size_t i = size_t(cascadeIndex);
     settings.cascadeOrthoBounds[i] =
         FitCascade(app.camera->GetViewMatrix(), settings.dirLight.Direction, aspect, settings.fieldOfView,

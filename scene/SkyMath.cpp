@@ -13,9 +13,12 @@ const std::vector<SunColorKey> SunColorTable = {
 
 glm::vec3 SunColorAt(float timeOfDay)
 {
-    int t = int(timeOfDay) % 360;
-    if (t < 0)
-        t += 360;
+    // Whole degrees in 0..359, reduced in floating point so that any angle, even
+    // one beyond the range of int, is safe; an angle that is not a number reads as 0.
+    float degrees = std::isfinite(timeOfDay) ? std::fmod(std::trunc(timeOfDay), 360.0f) : 0.0f;
+    if (degrees < 0.0f)
+        degrees += 360.0f;
+    const int t = int(degrees);
     const size_t count = SunColorTable.size();
     size_t upper = 0;
     while (upper < count && t > SunColorTable[upper].degrees)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and a headless run need.
-# Packages already present are skipped; apt-get runs through sudo when not root.
+# Packages already present are skipped, so a second run installs nothing. When
+# another package manager holds the lock, apt waits for it (up to 10 minutes)
+# instead of failing. apt-get runs through sudo when not root.
 set -euo pipefail
 
 PACKAGES=(
@@ -10,6 +12,8 @@ PACKAGES=(
   libgl1-mesa-dri libgl-dev mesa-utils
   xvfb xauth xdotool
   fonts-open-sans fonts-droid-fallback
+  glslang-tools          # the reference GLSL front end that checks every shader stage
+  clang libclang-rt-14-dev # long libFuzzer sessions (the normal build uses g++)
 )
 
 missing=()
@@ -20,16 +24,17 @@ for p in "${PACKAGES[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "[deps] all packages present"
+  echo "[deps] all ${#PACKAGES[@]} packages present, nothing to install"
   exit 0
 fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+APT=($SUDO apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3)
 
-echo "[deps] installing: ${missing[*]}"
-echo "[deps] apt-get update ..."
-$SUDO apt-get update -qq
+echo "[deps] installing ${#missing[@]} package(s): ${missing[*]}"
+echo "[deps] apt-get update (waits while another package manager holds the lock) ..."
+"${APT[@]}" update -qq
 echo "[deps] apt-get install (this can take a few minutes) ..."
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive "${APT[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 echo "[deps] done"

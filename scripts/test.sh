@@ -1,11 +1,40 @@
 #!/usr/bin/env bash
 # Installs dependencies, builds, generates the data set and runs every test.
-# GL and end-to-end tests run under Xvfb on llvmpipe.
+# GL and end-to-end tests run under Xvfb on llvmpipe. Arguments go to CTest
+# (e.g. -L nogl).
+#
+#   bash scripts/test.sh              the normal build, in build/
+#   bash scripts/test.sh --sanitize   the same suite built with AddressSanitizer
+#                                     and UndefinedBehaviorSanitizer, in build-asan/
+#                                     (or KESTRUNE_SANITIZE=1); any finding fails
+#
+# $BUILD_DIR overrides either build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+
+SANITIZE=${KESTRUNE_SANITIZE:-0}
+if [ "${1:-}" = "--sanitize" ]; then
+  SANITIZE=1
+  shift
+fi
+
 bash scripts/install-deps.sh
+if [ "$SANITIZE" = 1 ]; then
+  export BUILD_DIR=${BUILD_DIR:-build-asan}
+  export KESTRUNE_CMAKE_ARGS="-DKESTRUNE_SANITIZE=ON"
+  # Leaks inside the OpenGL driver and the window system are theirs, not ours:
+  # the suppression file names only those libraries.
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
+  export LSAN_OPTIONS=suppressions=$ROOT/tests/sanitizer/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  echo "[test] sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) in $BUILD_DIR"
+else
+  export BUILD_DIR=${BUILD_DIR:-build}
+fi
 bash scripts/build.sh
+
 echo "[test] running all tests under Xvfb ..."
 export SDL_AUDIODRIVER=dummy
 xvfb-run -a -s "-screen 0 1920x1080x24" \
-  ctest --test-dir build --output-on-failure --timeout 300 -j"$(nproc)" "$@"
+  ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 600 -j"$(nproc)" "$@"

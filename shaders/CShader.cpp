@@ -6,6 +6,31 @@
 
 #include "shaders/ShaderPreprocessor.h"
 
+namespace
+{
+ShaderSourceObserver& InstalledObserver()
+{
+    static ShaderSourceObserver observer;
+    return observer;
+}
+
+void ReportSource(const std::string& path, GLenum type, const std::vector<std::string>& lines)
+{
+    const ShaderSourceObserver& observer = InstalledObserver();
+    if (!observer)
+        return;
+    std::string source;
+    for (const std::string& line : lines)
+        source += line;
+    observer(path, type, source);
+}
+}
+
+void SetShaderSourceObserver(ShaderSourceObserver observer)
+{
+    InstalledObserver() = std::move(observer);
+}
+
 bool LoadShader(CShader& shader, const std::string& path, GLenum type)
 {
     std::vector<std::string> lines;
@@ -15,6 +40,7 @@ bool LoadShader(CShader& shader, const std::string& path, GLenum type)
         return false;
     }
 
+    ReportSource(path, type, lines);
     // The chunks go to the driver as they are; their concatenation is the source.
     std::vector<const GLchar*> sources;
     sources.reserve(lines.size());

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <functional>
 #include <string>
 
 // One compiled GLSL stage. The owner attaches it to a program when `loaded`
@@ -16,3 +17,8 @@ struct CShader
 // Reads `path` through the include preprocessor and compiles it as a stage of
 // `type`. A failed compile deletes its shader object again, so `id` is then 0.
 bool LoadShader(CShader& shader, const std::string& path, GLenum type);
+
+// Told of each stage's final source, the preprocessed chunks joined, just before
+// it is compiled (the capture tool's --dump-shaders). An empty observer stops it.
+using ShaderSourceObserver = std::function<void(const std::string& path, GLenum type, const std::string& source)>;
+void SetShaderSourceObserver(ShaderSourceObserver observer);

@@ -13,6 +13,11 @@
 namespace
 {
 const int chunkBufferSize = 255;
+// Far beyond any real shader, well within the stack and the open-file limit.
+const size_t maxIncludeDepth = 32;
+// Some thousand times the largest real shader: what goes beyond is a runaway
+// include tree (files that include each other's neighbours many times over).
+const size_t maxSourceBytes = size_t(4) << 20;
 
 // Splits off the whitespace-delimited token that starts at or after `pos`.
 std::string NextToken(const std::string& text, size_t& pos)
@@ -40,50 +45,82 @@ std::string FileIdentity(const std::string& localPath)
     return ec ? localPath : canonical.string();
 }
 
-bool PreprocessFile(const std::string& path, bool isIncluded, std::vector<std::string>& lines,
-                    std::vector<std::string>& openFiles)
+// What one expansion has gathered so far.
+struct Expansion
+{
+    std::vector<std::string>& lines;
+    std::vector<std::string> openFiles; // identities of the files being read, outermost first
+    size_t bytes = 0;
+    std::string problem; // why the expansion stopped; "" while it goes on
+};
+
+// One chunk as a single fgets into the 255-byte buffer reads it: up to and
+// including a newline, at most 254 characters. False at the end of the file.
+bool ReadChunk(FILE* file, std::string& chunk)
+{
+    chunk.clear();
+    int c = 0;
+    while (chunk.size() < size_t(chunkBufferSize - 1) && (c = std::fgetc(file)) != EOF)
+    {
+        chunk += char(c);
+        if (c == '\n')
+            break;
+    }
+    return !chunk.empty();
+}
+
+// Takes a chunk into the source, or stops the expansion where it can't go on.
+void Append(const std::string& chunk, const std::string& path, Expansion& expansion)
+{
+    expansion.bytes += chunk.size();
+    if (chunk.find('\0') != std::string::npos)
+        expansion.problem = path + " holds a zero byte: not shader text";
+    else if (expansion.bytes > maxSourceBytes)
+        expansion.problem = "the expansion grows beyond " + std::to_string(maxSourceBytes) + " bytes";
+    else
+        expansion.lines.push_back(chunk);
+}
+
+bool PreprocessFile(const std::string& path, bool isIncluded, Expansion& expansion);
+
+// Reads `file` chunk by chunk, following its includes.
+void ExpandChunks(FILE* file, const std::string& path, bool isIncluded, Expansion& expansion)
+{
+    const std::string prefix = ShaderDirectoryPrefix(path);
+    bool inSection = false;
+    std::string chunk;
+    while (expansion.problem.empty() && ReadChunk(file, chunk))
+    {
+        const ShaderChunk parsed = ParseShaderChunk(chunk);
+        if (parsed.directive == ShaderDirective::Include && !parsed.includeName.empty())
+            PreprocessFile(prefix + parsed.includeName, true, expansion);
+        else if (parsed.directive == ShaderDirective::SectionBegin || parsed.directive == ShaderDirective::SectionEnd)
+            inSection = parsed.directive == ShaderDirective::SectionBegin;
+        else if (parsed.directive == ShaderDirective::None && (!isIncluded || inSection))
+            Append(chunk, path, expansion);
+    }
+}
+
+bool PreprocessFile(const std::string& path, bool isIncluded, Expansion& expansion)
 {
     const std::string localPath = ResolveResourcePath(path);
     FILE* file = std::fopen(localPath.c_str(), "rt");
     if (!file)
         return false;
 
+    std::vector<std::string>& openFiles = expansion.openFiles;
     const std::string identity = FileIdentity(localPath);
     if (std::find(openFiles.begin(), openFiles.end(), identity) != openFiles.end())
-    {
         SDL_Log("[Shader] Include cycle: %s is already being included, skipped", path.c_str());
-        std::fclose(file);
-        return true;
-    }
-    openFiles.push_back(identity);
-
-    const std::string prefix = ShaderDirectoryPrefix(path);
-    bool inSection = false;
-    char buffer[chunkBufferSize];
-    while (std::fgets(buffer, chunkBufferSize, file))
+    else if (openFiles.size() >= maxIncludeDepth)
+        SDL_Log("[Shader] Includes nested deeper than %zu at %s, skipped", maxIncludeDepth, path.c_str());
+    else
     {
-        const std::string chunk(buffer);
-        const ShaderChunk parsed = ParseShaderChunk(chunk);
-        switch (parsed.directive)
-        {
-        case ShaderDirective::Include:
-            if (!parsed.includeName.empty())
-                PreprocessFile(prefix + parsed.includeName, true, lines, openFiles);
-            break;
-        case ShaderDirective::SectionBegin:
-            inSection = true;
-            break;
-        case ShaderDirective::SectionEnd:
-            inSection = false;
-            break;
-        case ShaderDirective::None:
-            if (!isIncluded || inSection)
-                lines.push_back(chunk);
-            break;
-        }
+        openFiles.push_back(identity);
+        ExpandChunks(file, path, isIncluded, expansion);
+        openFiles.pop_back();
     }
     std::fclose(file);
-    openFiles.pop_back();
     return true;
 }
 }
@@ -113,6 +150,12 @@ std::string ShaderDirectoryPrefix(const std::string& path)
 
 bool PreprocessShaderFile(const std::string& path, bool isIncluded, std::vector<std::string>& lines)
 {
-    std::vector<std::string> openFiles;
-    return PreprocessFile(path, isIncluded, lines, openFiles);
+    Expansion expansion{lines, {}, 0, ""};
+    if (!PreprocessFile(path, isIncluded, expansion))
+        return false;
+    if (expansion.problem.empty())
+        return true;
+    SDL_Log("[Shader] %s not compiled: %s", path.c_str(), expansion.problem.c_str());
+    lines.clear();
+    return false;
 }

@@ -27,7 +27,9 @@ std::string ShaderDirectoryPrefix(const std::string& path);
 
 // Appends the chunks of `path` (and of the files it includes, in place of their
 // "#include" chunks) to `lines`. An included file contributes only the chunks
-// inside its "#def_include" ... "#def_source" sections. Returns false only when
-// `path` itself cannot be opened; an include that cannot be opened contributes
-// nothing, and a file that is already being included is skipped with a message.
+// inside its "#def_include" ... "#def_source" sections. Returns false when
+// `path` itself cannot be opened, and, with a message and `lines` emptied, when
+// a file holds a zero byte (it isn't text) or the expansion grows beyond 4 MiB. An include that cannot be opened contributes
+// nothing, and a file that is already being included, or one nested more than 32
+// includes deep, is skipped with a message.
 bool PreprocessShaderFile(const std::string& path, bool isIncluded, std::vector<std::string>& lines);

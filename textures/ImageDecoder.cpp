@@ -2,6 +2,9 @@
 
 #include <FreeImage.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "core/ResourcePath.h"
 
 void BitmapDeleter::operator()(FIBITMAP* bitmap) const
@@ -12,6 +15,17 @@ void BitmapDeleter::operator()(FIBITMAP* bitmap) const
 namespace
 {
 using BitmapPtr = std::unique_ptr<FIBITMAP, BitmapDeleter>;
+
+// The largest side a texture may have on the drivers Kestrune runs on, and a
+// pixel count (256 MiB at 32 bits) beyond which an image is taken for damaged.
+const unsigned kMaxImageSide = 16384;
+const unsigned long long kMaxImagePixels = 1ull << 26;
+
+bool PlausibleSize(unsigned width, unsigned height)
+{
+    return width <= kMaxImageSide && height <= kMaxImageSide &&
+           (unsigned long long)width * height <= kMaxImagePixels;
+}
 
 FREE_IMAGE_FORMAT DetectFormat(const std::string& localPath)
 {
@@ -31,17 +45,25 @@ BitmapPtr ToUploadableDepth(BitmapPtr bitmap)
         return BitmapPtr(FreeImage_ConvertTo32Bits(bitmap.get()));
     return BitmapPtr(FreeImage_ConvertTo24Bits(bitmap.get()));
 }
+
+// Reads the header first where the format allows, so that an image declaring
+// more pixels than any texture may hold is refused before its pixels are allocated.
+BitmapPtr LoadChecked(FREE_IMAGE_FORMAT format, const std::function<FIBITMAP*(int flags)>& load)
+{
+    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format))
+        return nullptr;
+    if (FreeImage_FIFSupportsNoPixels(format))
+    {
+        const BitmapPtr header(load(FIF_LOAD_NOPIXELS));
+        if (!header || !PlausibleSize(FreeImage_GetWidth(header.get()), FreeImage_GetHeight(header.get())))
+            return nullptr;
+    }
+    return BitmapPtr(load(0));
 }
 
-DecodedImage DecodeImage(const std::string& path)
+DecodedImage Describe(BitmapPtr bitmap)
 {
     DecodedImage image;
-    const std::string localPath = ResolveResourcePath(path);
-    const FREE_IMAGE_FORMAT format = DetectFormat(localPath);
-    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format))
-        return image;
-
-    BitmapPtr bitmap(FreeImage_Load(format, localPath.c_str(), 0));
     if (!bitmap || !FreeImage_HasPixels(bitmap.get()))
         return image;
     bitmap = ToUploadableDepth(std::move(bitmap));
@@ -54,8 +76,31 @@ DecodedImage DecodeImage(const std::string& path)
     image.bitsPerPixel = FreeImage_GetBPP(bitmap.get());
     image.pixelFormat = image.bitsPerPixel == 32 ? GL_BGRA : GL_BGR;
     image.hasTransparency = FreeImage_IsTransparent(bitmap.get()) != FALSE;
-    if (!image.pixels || image.width == 0 || image.height == 0)
+    if (!image.pixels || image.width == 0 || image.height == 0 || !PlausibleSize(image.width, image.height))
         return DecodedImage();
     image.bitmap = std::move(bitmap);
+    return image;
+}
+}
+
+DecodedImage DecodeImage(const std::string& path)
+{
+    const std::string localPath = ResolveResourcePath(path);
+    const FREE_IMAGE_FORMAT format = DetectFormat(localPath);
+    return Describe(
+        LoadChecked(format, [&localPath, format](int flags) { return FreeImage_Load(format, localPath.c_str(), flags); }));
+}
+
+DecodedImage DecodeImageMemory(const unsigned char* data, size_t size)
+{
+    if (data == nullptr || size == 0 || size > 0xffffffffu)
+        return DecodedImage();
+    FIMEMORY* memory = FreeImage_OpenMemory(const_cast<BYTE*>(data), DWORD(size));
+    const FREE_IMAGE_FORMAT format = FreeImage_GetFileTypeFromMemory(memory, 0);
+    DecodedImage image = Describe(LoadChecked(format, [memory, format](int flags) {
+        FreeImage_SeekMemory(memory, 0, SEEK_SET);
+        return FreeImage_LoadFromMemory(format, memory, flags);
+    }));
+    FreeImage_CloseMemory(memory);
     return image;
 }

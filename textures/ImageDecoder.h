@@ -31,4 +31,9 @@ struct DecodedImage
 };
 
 // The format is found from the file's signature first and from its name second.
+// An image wider or taller than 16384 pixels, or of more than 2^26 pixels, is
+// refused, where the format allows before its pixels are allocated.
 DecodedImage DecodeImage(const std::string& path);
+
+// The same from an image file's bytes; the format comes from the signature alone.
+DecodedImage DecodeImageMemory(const unsigned char* data, size_t size);

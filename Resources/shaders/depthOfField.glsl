@@ -14,9 +14,16 @@ const vec2 kGatherDisc[kGatherTaps] = vec2[](
     vec2(0.289, 0.000), vec2(-0.369, 0.338), vec2(0.057, -0.643), vec2(0.465, 0.607),
     vec2(-0.853, -0.151), vec2(0.807, -0.513));
 
+// The sky writes its far distance, 1500 / 725; nothing else reaches this far.
+const float kSkyDepth = 2.0;
+
 // 0 inside the sharp zone, rising linearly over the fade to gFocalMaxBlur.
+// The sky, with the stars and the snowflakes seen against it, stays sharp:
+// a small gather would turn each point of light into a cluster of dots.
 float BlurAmount(float depth)
 {
+    if (depth >= kSkyDepth)
+        return 0.0;
     float outside = abs(depth - gFocalPoint) - gFocalLength;
     return clamp(outside / max(gFocalFade, 1e-5), 0.0, 1.0) * gFocalMaxBlur;
 }

@@ -129,11 +129,12 @@ TEST_F(CaptureToolTest, RunsWithoutResourcesAndRejectsBadArguments)
     EXPECT_EQ(ReadPng(dir / "f.png").width, 1600u);
 
     for (const char* bad : {"--frames x", "--frames", "--camera 1,2", "--hold Q:5:2", "--hold NoSuchKey:1:2",
-                            "--bogus"})
+                            "--bogus", "--click 1600,10:2"})
         ExpectRefused(bad, "(see --help)");
     const ProcessResult help = Capture("--help");
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--time-of-day", "--set NAME=VALUE[@FRAME]", "showDofArea", "--dump-textures DIR"})
+    for (const char* option : {"--time-of-day", "--set NAME=VALUE[@FRAME]", "showDofArea", "--dump-textures DIR",
+                               "--click X,Y:FRAME"})
         EXPECT_NE(help.output.find(option), std::string::npos) << option;
 }
 
@@ -177,7 +178,13 @@ TEST_F(CaptureToolTest, DumpsTheRegisteredTexturesAsPngs)
 TEST_F(CaptureToolTest, ReportsMissingDataFilesAndKeepsRendering)
 {
     // A copy of the data set with a model, a texture, a shader include, a sky map and the fonts gone.
-    fs::copy(binDir + "/Resources", dir / "Resources", fs::copy_options::recursive);
+    // The layout's shaders folder is a link into the source tree: what it points to is copied, never
+    // the link, so that nothing below is removed from the sources.
+    fs::create_directories(dir / "Resources");
+    for (const fs::directory_entry& entry : fs::directory_iterator(binDir + "/Resources"))
+        fs::copy(fs::canonical(entry.path()), dir / "Resources" / entry.path().filename(),
+                 fs::copy_options::recursive);
+    ASSERT_FALSE(fs::is_symlink(dir / "Resources" / "shaders"));
     for (const char* missing : {"models/scene/torii.obj", "models/scene/snow_normal.png", "shaders/lightModel.glsl",
                                 "skyboxes/dynamic/sunmap.png", "fonts/DroidSans.ttf"})
         ASSERT_TRUE(fs::remove(dir / "Resources" / missing)) << missing;
@@ -189,4 +196,109 @@ TEST_F(CaptureToolTest, ReportsMissingDataFilesAndKeepsRendering)
     EXPECT_NE(result.output.find("[Shader] Error loading shader Resources\\shaders\\lightShadows"), std::string::npos)
         << result.output;
     EXPECT_EQ(ReadPng(dir / "f.png").width, 1600u);
+    EXPECT_TRUE(fs::exists(binDir + "/Resources/shaders/lightModel.glsl")) << "the source tree lost a shader";
+}
+
+namespace
+{
+// The values of one per-frame field of a report, in frame order.
+std::vector<long> FrameField(const std::string& report, const std::string& field)
+{
+    std::vector<long> values;
+    const std::string key = "\"" + field + "\": ";
+    for (size_t at = report.find(key); at != std::string::npos; at = report.find(key, at + 1))
+        values.push_back(std::stol(report.substr(at + key.size())));
+    return values;
+}
+}
+
+TEST_F(CaptureToolTest, FirstFrameShowsTheSceneAndTheSnowIsCounted)
+{
+    // The start-up snowfall must hand the rasterizer back before the first frame.
+    const ProcessResult result =
+        Capture("--frames 1 --hide-ui --out " + (dir / "f.png").string() + " --report " + (dir / "r.json").string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_GT(ReadPng(dir / "f.png").brightest, 100u);
+    const std::string report = Read(dir / "r.json");
+    const std::vector<long> particles = FrameField(report, "particles");
+    const std::vector<long> vertices = FrameField(report, "vertex_count");
+    ASSERT_EQ(particles.size(), 1u);
+    ASSERT_EQ(vertices.size(), 1u);
+    EXPECT_NEAR(particles[0], 28500, 2850);
+    EXPECT_GT(vertices[0], 3 * particles[0]) << "the meshes count as well";
+}
+
+TEST_F(CaptureToolTest, SetReachesTheParticleSettings)
+{
+    // With no new flakes the old ones die away, a tenth of them each second.
+    const ProcessResult result = Capture("--frames 3 --step-ms 1000 --hide-ui --set particles.generateCount=0 "
+                                         "--report " + (dir / "r.json").string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const std::vector<long> particles = FrameField(Read(dir / "r.json"), "particles");
+    ASSERT_EQ(particles.size(), 3u);
+    EXPECT_TRUE(particles[0] > particles[1] && particles[1] > particles[2]) << particles[0] << " " << particles[2];
+    EXPECT_LT(particles[2], 25000);
+}
+
+TEST_F(CaptureToolTest, SaysWhenThereIsNoDisplayAndRefusesOutOfRangeValues)
+{
+    const ProcessResult headless =
+        RunProcess("env -u DISPLAY -u WAYLAND_DISPLAY " + binDir + "/kestrune-capture --frames 1", binDir, 60);
+    EXPECT_EQ(headless.exitCode, 2) << headless.output;
+    EXPECT_EQ(Count(headless.output, "\n"), 1u) << headless.output;
+    EXPECT_NE(headless.output.find("no display found"), std::string::npos) << headless.output;
+    EXPECT_NE(headless.output.find("xvfb-run -a"), std::string::npos) << headless.output;
+
+    ExpectRefused("--camera 0,0,-5", "camera pitch must be from 5 to 70 degrees");
+    ExpectRefused("--camera 0,30,0", "camera distance must be from 10 to 100");
+    ExpectRefused("--time-of-day 1e10", "beyond -2147483648..2147483648 degrees");
+    ExpectRefused("--set toneMapping=9", "setting 'toneMapping' must be at least 0 and at most 3");
+}
+
+TEST_F(CaptureToolTest, KeepsDrawingWithoutShadersOrWithAFileForResources)
+{
+    // Resources is a file, so nothing below it can be opened.
+    std::ofstream(dir / "Resources") << "not a folder";
+    const ProcessResult file = Capture("--frames 2 --out " + (dir / "file.png").string(), dir.string());
+    EXPECT_EQ(file.exitCode, 0) << file.output;
+    EXPECT_EQ(ReadPng(dir / "file.png").width, 1600u);
+
+    // Everything but the shader folder.
+    const fs::path layout = dir / "noshaders";
+    fs::create_directories(layout / "Resources");
+    for (const fs::directory_entry& entry : fs::directory_iterator(binDir + "/Resources"))
+        if (entry.path().filename() != "shaders")
+            fs::create_directory_symlink(fs::canonical(entry.path()), layout / "Resources" / entry.path().filename());
+    const ProcessResult noShaders = Capture("--frames 2 --out " + (dir / "noshaders.png").string(), layout.string());
+    EXPECT_EQ(noShaders.exitCode, 0) << noShaders.output;
+    EXPECT_NE(noShaders.output.find("[Shader] Error loading file Resources\\shaders\\"), std::string::npos);
+    EXPECT_EQ(ReadPng(dir / "noshaders.png").width, 1600u);
+}
+
+TEST_F(CaptureToolTest, AFrameWithEveryEffectOnRaisesNoSeriousGlDebugMessage)
+{
+    const ProcessResult result = Capture("--gl-debug --frames 2 --set bloom=1 --set fxaa=1 --set vignette=1 "
+                                         "--set dof=1 --set showDofArea=1 --set showCsmCascades=1");
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("GL debug messages: high 0, medium 0,"), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("The OpenGL context offers no debug output"), std::string::npos);
+}
+
+TEST_F(CaptureToolTest, EveryShaderStagePassesTheReferenceCompiler)
+{
+    ASSERT_EQ(RunProcess("glslangValidator --version", "/", 10).exitCode, 0)
+        << "glslangValidator is missing: run scripts/install-deps.sh (glslang-tools)";
+    const fs::path shaders = dir / "shaders";
+    const ProcessResult result = Capture("--frames 1 --hide-ui --dump-shaders " + shaders.string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    size_t stages = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(shaders))
+    {
+        // The stage comes from the extension: .vert, .geom or .frag.
+        const ProcessResult check = RunProcess("glslangValidator " + entry.path().string(), "/", 60);
+        EXPECT_EQ(check.exitCode, 0) << entry.path() << "\n" << check.output;
+        ++stages;
+    }
+    EXPECT_GE(stages, 25u);
+    EXPECT_EQ(Read(shaders / "basic.vert").find("#include"), std::string::npos) << "the final source, not the file";
 }

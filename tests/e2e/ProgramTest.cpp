@@ -1,5 +1,6 @@
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
@@ -25,8 +26,10 @@ std::string FindWindow(const std::string& title, BackgroundProcess& process, int
     return "";
 }
 
-// Starts the program in `dir`, checks its window, presses Escape and waits for the exit.
-ProcessResult RunUntilEscape(const std::string& dir, std::string& geometry)
+// Starts the program in `dir`, checks its window, presses F1 (hiding the
+// interface) and then Escape, and waits for the exit. `quitSeconds` is the
+// time from Escape to the exit.
+ProcessResult RunUntilEscape(const std::string& dir, std::string& geometry, double* quitSeconds = nullptr)
 {
     BackgroundProcess program(binDir + "/kestrune", dir);
     const std::string window = FindWindow("Kestrune", program, 60);
@@ -34,19 +37,67 @@ ProcessResult RunUntilEscape(const std::string& dir, std::string& geometry)
         return program.Wait(1);
     geometry = RunProcess("xdotool getwindowgeometry " + window, "/", 10).output;
     std::this_thread::sleep_for(std::chrono::seconds(2)); // let it render a few frames
+    RunProcess("xdotool windowfocus " + window + " key F1", "/", 10);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const auto escape = std::chrono::steady_clock::now();
     RunProcess("xdotool windowfocus " + window + " key Escape", "/", 10);
-    return program.Wait(60);
+    const ProcessResult result = program.Wait(60);
+    if (quitSeconds != nullptr)
+        *quitSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - escape).count();
+    return result;
+}
+
+// A folder with the runnable layout's data set linked in, but fonts of its own.
+std::filesystem::path LinkedResources(const std::string& name)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("kestrune-" + name + "-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Resources" / "fonts");
+    for (const fs::directory_entry& entry : fs::directory_iterator(binDir + "/Resources"))
+        if (entry.path().filename() != "fonts")
+            fs::create_directory_symlink(entry.path(), dir / "Resources" / entry.path().filename());
+    return dir;
 }
 }
 
 TEST(Program, OpensItsWindowAndExitsCleanlyOnEscape)
 {
     std::string geometry;
-    const ProcessResult result = RunUntilEscape(binDir, geometry);
+    double quitSeconds = 0.0;
+    const ProcessResult result = RunUntilEscape(binDir, geometry, &quitSeconds);
     EXPECT_NE(geometry.find("1600x900"), std::string::npos) << geometry;
     EXPECT_FALSE(result.timedOut) << result.output;
     EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_LT(quitSeconds, 20.0) << "a frame or two and the shutdown";
     EXPECT_EQ(ErrorLines(result.output), "");
+}
+
+TEST(Program, StartsInAReadOnlyFolderWithDamagedFonts)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = LinkedResources("readonly");
+    // Garbage for the interface font, the text font cut short.
+    std::ofstream(dir / "Resources/fonts/DroidSans.ttf") << std::string(3000, '\x5a');
+    std::ifstream font(binDir + "/Resources/fonts/OpenSans-Regular.ttf", std::ios::binary);
+    std::string head(20000, '\0');
+    font.read(head.data(), std::streamsize(head.size()));
+    std::ofstream(dir / "Resources/fonts/OpenSans-Regular.ttf", std::ios::binary) << head;
+    // No layout file can be written: the folder is read-only, and for a user
+    // who may write anyway the name is taken by a folder.
+    fs::create_directory(dir / "imgui.ini");
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+
+    std::string geometry;
+    const ProcessResult result = RunUntilEscape(dir.string(), geometry);
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_directory(dir / "imgui.ini"));
+    fs::remove_all(dir);
+    EXPECT_NE(geometry.find("1600x900"), std::string::npos) << result.output;
+    EXPECT_FALSE(result.timedOut) << result.output;
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("using the built-in font"), std::string::npos) << result.output;
 }
 
 TEST(Program, KeepsRunningWithoutItsResourcesFolder)

@@ -12,6 +12,7 @@
 #include "scene/CMainScene.h"
 #include "scene/CSkyboxDynamic.h"
 #include "scene/SceneAnimation.h"
+#include "textures/CTextureManager.h"
 
 namespace
 {
@@ -108,4 +109,18 @@ TEST_F(MainSceneTest, UpdateMovesTheSunWithXAndFlickersTheLanterns)
     EXPECT_EQ(scene->objects[0].position, settings.pointLights[0].Position);
     for (size_t i = 1; i < 9; ++i)
         EXPECT_LE(glm::distance(settings.pointLights[i].Position, LanternLightPositions[i - 1]), 0.0175f);
+}
+
+TEST_F(MainSceneTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
+{
+    EXPECT_EQ(scene->particleSettings.generateCount, 3000);
+    EXPECT_EQ(scene->particleSettings.genPosition, glm::vec3(0, 75, 0));
+    EXPECT_TRUE(CTextureManager::GetInstance().Holds(scene->particles.texture));
+    EXPECT_NEAR(scene->particles.particleCount, 28500, 2850) << "started in the steady state";
+
+    scene->particleSettings.noise = 99.0f;
+    scene->particleSettings.genGravityVector = {1, -2, 3};
+    scene->Update();
+    EXPECT_EQ(scene->particles.params.noise, 99.0f);
+    EXPECT_EQ(scene->particles.params.genGravityVector, glm::vec3(1, -2, 3));
 }

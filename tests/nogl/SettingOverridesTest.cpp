@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CRenderSettings.h"
+#include "effects/ParticleParams.h"
 #include "tools/capture/CaptureOptions.h"
 
 namespace
@@ -17,7 +18,7 @@ protected:
         std::string error;
         const std::optional<SettingOverride> setting = ParseSettingOverride(text, error);
         if (setting)
-            ApplySettingOverride(*setting, settings);
+            ApplySettingOverride(*setting, {settings, particles});
         return setting.has_value();
     }
 
@@ -40,6 +41,7 @@ protected:
 
     CRenderSettings& settings = CRenderSettings::GetInstance();
     const CRenderSettings saved = CRenderSettings::GetInstance();
+    ParticleParams particles;
 };
 }
 
@@ -59,6 +61,26 @@ TEST_F(SettingOverrides, SetsTheNamedFieldFromEachKindOfValue)
     EXPECT_TRUE(Apply("bloom=false") && Apply("fxaa=0") && Apply("showDofArea=true") && Apply("showCsmCascades=1"));
     EXPECT_FALSE(settings.bloom || settings.fxaa);
     EXPECT_TRUE(settings.showDofArea && settings.showCsmCascades);
+}
+
+TEST_F(SettingOverrides, ParticleSettingsTakeTheirNumbersAndVectors)
+{
+    EXPECT_TRUE(Apply("particles.generateCount=0") && Apply("particles.noise=2.5"));
+    EXPECT_TRUE(Apply("particles.spawnArea=10,20") && Apply("particles.genGravityVector=1,-2.5,3"));
+    EXPECT_EQ(particles.generateCount, 0);
+    EXPECT_FLOAT_EQ(particles.noise, 2.5f);
+    EXPECT_EQ(particles.spawnArea, glm::vec2(10, 20));
+    EXPECT_EQ(particles.genGravityVector, glm::vec3(1, -2.5f, 3));
+    EXPECT_EQ(particles.genPosition, ParticleParams().genPosition);
+    EXPECT_FLOAT_EQ(settings.exposure, saved.exposure);
+
+    for (const char* bad : {"particles.spawnArea=1", "particles.spawnArea=1,2,3", "particles.spawnArea=1,",
+                            "particles.genPosition=1,2", "particles.genPosition=1,,3", "particles.genPosition=1,2,nan",
+                            "particles.generateCount=1.5"})
+        EXPECT_NE(Refusal(bad).find("bad value"), std::string::npos) << bad;
+    EXPECT_NE(Refusal("particles.genPosition=x").find("(three finite numbers X,Y,Z)"), std::string::npos);
+    EXPECT_NE(Refusal("particles.bogus=1").find("unknown setting"), std::string::npos);
+    EXPECT_EQ(particles.spawnArea, glm::vec2(10, 20));
 }
 
 TEST_F(SettingOverrides, RefusesValuesThatAreNotWhollyOfTheFieldsType)
@@ -99,12 +121,12 @@ TEST_F(SettingOverrides, CommandLineOverridesApplyAtTheirFrameInOrder)
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->dumpTexturesDir, "out dir");
 
-    ApplySettingOverrides(options->settings, 0, settings);
+    ApplySettingOverrides(options->settings, 0, {settings, particles});
     EXPECT_FLOAT_EQ(settings.exposure, 0.3f);
-    ApplySettingOverrides(options->settings, 2, settings);
+    ApplySettingOverrides(options->settings, 2, {settings, particles});
     EXPECT_FLOAT_EQ(settings.exposure, 0.3f);
     EXPECT_TRUE(settings.bloom);
-    ApplySettingOverrides(options->settings, 3, settings);
+    ApplySettingOverrides(options->settings, 3, {settings, particles});
     EXPECT_FLOAT_EQ(settings.exposure, 0.9f);
     EXPECT_FALSE(settings.bloom);
 

@@ -88,3 +88,32 @@ TEST(ShaderPreprocessor, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
     EXPECT_EQ(Preprocessed(dir.Path("a.glsl")), "from a\nfrom b\n");
     EXPECT_EQ(Preprocessed(dir.Path("nothing.vert")), "failed");
 }
+
+TEST(ShaderPreprocessor, RefusesZeroBytesAndRunawayExpansionsAndStopsDeepNesting)
+{
+    TempDir dir("preprocess-limits");
+    dir.Write("zero.frag", std::string("void main() {}\n\0float lost;\n", 29));
+    EXPECT_EQ(Preprocessed(dir.Path("zero.frag")), "failed");
+
+    // Forty files in a chain: the first 32 are read, the rest skipped.
+    for (int i = 0; i < 40; ++i)
+        dir.Write("chain" + std::to_string(i) + ".glsl",
+                  "#def_include\n" + std::to_string(i) + "\n#include \"chain" + std::to_string(i + 1) + ".glsl\"\n");
+    dir.Write("deep.vert", "#include \"chain0.glsl\"\n");
+    std::string expected;
+    for (int i = 0; i < 31; ++i)
+        expected += std::to_string(i) + "\n";
+    EXPECT_EQ(Preprocessed(dir.Path("deep.vert")), expected);
+
+    // Each level includes the next eight times: 8^8 copies of a long line.
+    for (int i = 0; i < 8; ++i)
+    {
+        std::string text = "#def_include\n";
+        for (int copy = 0; copy < 8; ++copy)
+            text += "#include \"fan" + std::to_string(i + 1) + ".glsl\"\n";
+        dir.Write("fan" + std::to_string(i) + ".glsl", text);
+    }
+    dir.Write("fan8.glsl", "#def_include\n//" + std::string(240, 'x') + "\n");
+    dir.Write("fan.vert", "#include \"fan0.glsl\"\n");
+    EXPECT_EQ(Preprocessed(dir.Path("fan.vert")), "failed");
+}

@@ -1,6 +1,7 @@
 #include "CaptureOptions.h"
 
 #include <SDL2/SDL.h>
+#include <cmath>
 #include <sstream>
 
 #include "NumberText.h"
@@ -29,6 +30,17 @@ bool ParseCamera(const std::string& text, CameraPose& pose)
            ParseWholeFloat(parts[2], pose.distance);
 }
 
+// The orbit camera keeps its pitch within 5..70 degrees and its distance within
+// 10..100; a pose outside them would be changed behind the user's back.
+std::string CameraPoseProblem(const CameraPose& pose)
+{
+    if (!(pose.pitch >= 5.0f && pose.pitch <= 70.0f))
+        return "camera pitch must be from 5 to 70 degrees";
+    if (!(pose.distance >= 10.0f && pose.distance <= 100.0f))
+        return "camera distance must be from 10 to 100";
+    return "";
+}
+
 bool ParseHeldKey(const std::string& text, HeldKey& key)
 {
     const std::vector<std::string> parts = Split(text, ':');
@@ -37,6 +49,17 @@ bool ParseHeldKey(const std::string& text, HeldKey& key)
     key.scancode = SDL_GetScancodeFromName(parts[0].c_str());
     return key.scancode != SDL_SCANCODE_UNKNOWN && ParseInt(parts[1], 1, key.firstFrame) &&
            ParseInt(parts[2], key.firstFrame, key.lastFrame);
+}
+
+// X,Y:FRAME with the pixel inside the 1600 x 900 window.
+bool ParseClick(const std::string& text, MouseClick& click)
+{
+    const std::vector<std::string> parts = Split(text, ':');
+    if (parts.size() != 2)
+        return false;
+    const std::vector<std::string> pixel = Split(parts[0], ',');
+    return pixel.size() == 2 && ParseWholeInt(pixel[0], 0, 1599, click.x) && ParseWholeInt(pixel[1], 0, 899, click.y) &&
+           ParseInt(parts[1], 1, click.frame);
 }
 
 bool ParseSetting(const std::string& text, CaptureOptions& options, std::string& error)
@@ -65,20 +88,33 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
         return !(options.reportJson = value).empty();
     if (option == "--dump-textures")
         return !(options.dumpTexturesDir = value).empty();
+    if (option == "--dump-shaders")
+        return !(options.dumpShadersDir = value).empty();
     if (option == "--time-of-day")
     {
         float degrees = 0.0f;
         if (!ParseWholeFloat(value, degrees))
             return false;
+        if (!(std::fabs(degrees) <= 2147483648.0f))
+            error = "time of day '" + value + "' is beyond -2147483648..2147483648 degrees";
         options.timeOfDay = degrees;
-        return true;
+        return error.empty();
     }
     if (option == "--camera")
     {
         CameraPose pose;
         if (!ParseCamera(value, pose))
             return false;
+        error = CameraPoseProblem(pose);
         options.camera = pose;
+        return error.empty();
+    }
+    if (option == "--click")
+    {
+        MouseClick click;
+        if (!ParseClick(value, click))
+            return false;
+        options.clicks.push_back(click);
         return true;
     }
     HeldKey key;
@@ -109,8 +145,8 @@ std::string NameList(const std::string& label, const std::vector<std::string>& n
 
 bool TakesValue(const std::string& option)
 {
-    for (const char* name : {"--frames", "--warmup", "--step-ms", "--time-of-day", "--camera", "--hold", "--out",
-                             "--report", "--set", "--dump-textures"})
+    for (const char* name : {"--frames", "--warmup", "--step-ms", "--time-of-day", "--camera", "--hold", "--click",
+                             "--out", "--report", "--set", "--dump-textures", "--dump-shaders"})
         if (option == name)
             return true;
     return false;
@@ -129,6 +165,8 @@ std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::st
             options.hideUi = true;
         else if (option == "--bench")
             options.bench = true;
+        else if (option == "--gl-debug")
+            options.glDebug = true;
         else if (!TakesValue(option))
         {
             error = "unknown option '" + option + "'";
@@ -155,20 +193,35 @@ std::string CaptureUsage()
            "Runs Kestrune's real application and scene for a number of frames on a fixed\n"
            "clock step and writes the last frame, as drawn before the buffer swap, to a PNG.\n"
            "Run it with the runnable layout (the folder holding Resources/) as working directory.\n"
+           "Only the frame clock steps: profiler marks keep real time, so the Info window's\n"
+           "profiler shows what each stage took. imgui.ini is neither read nor written, so the\n"
+           "windows always have their first-use layout.\n"
            "\n"
            "  --frames N               measured frames to render (default 1)\n"
            "  --warmup N               frames rendered first and left out of the report (default 0)\n"
            "  --step-ms MS             clock step per frame in milliseconds (default 16)\n"
            "  --time-of-day DEG        sun angle in degrees, set after start-up\n"
-           "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance\n"
+           "                           (within -2147483648..2147483648)\n"
+           "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance (pitch 5..70,\n"
+           "                           distance 10..100)\n"
            "  --hold KEY:FIRST:LAST    hold a key (SDL scancode name: X, W, F1, ...) from frame\n"
            "                           FIRST to LAST, counted from 1 over all frames; repeatable\n"
+           "  --click X,Y:FRAME        left-click window pixel X,Y (0..1599, 0..899, from the\n"
+           "                           top left) at the start of frame FRAME: the pointer moves\n"
+           "                           there and stays; press and release arrive as SDL events,\n"
+           "                           so the interface sees the release on the next frame;\n"
+           "                           repeatable\n"
            "  --set NAME=VALUE[@FRAME] set a render setting after start-up, or at the start of\n"
            "                           frame FRAME (counted as --hold counts); repeatable, later\n"
-           "                           ones win. NAME is the setting's name in CRenderSettings:\n" +
+           "                           ones win. NAME is the setting's name in CRenderSettings,\n"
+           "                           or particles.NAME for the scene's particle settings (the\n"
+           "                           start-up snowfall has run with the defaults by then, and\n"
+           "                           particles.billboardSize no longer reaches the shader):\n" +
            NameList("numbers", SettingNames(SettingType::Float)) +
            NameList("integers", SettingNames(SettingType::Integer)) +
            NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +
+           NameList("X,Y", SettingNames(SettingType::Vector2)) +
+           NameList("X,Y,Z", SettingNames(SettingType::Vector3)) +
            "  --hide-ui                do not draw the user interface\n"
            "  --bench                  finish the GPU work of each stage before its mark, so stage\n"
            "                           times are real, and print frame-time statistics\n"
@@ -178,5 +231,9 @@ std::string CaptureUsage()
            "                           but \"None\" to DIR (made if missing) as KEY.png, spaces in\n"
            "                           the key as '_' (\"Depth texture\" -> Depth_texture.png);\n"
            "                           values clamped to 0..1, depth scaled to fill the range\n"
+           "  --gl-debug               ask for a debug OpenGL context and print every message the\n"
+           "                           driver reports, with its source, type and severity\n"
+           "  --dump-shaders DIR       write every shader stage exactly as it goes to OpenGL to\n"
+           "                           DIR (made if missing), named after its file\n"
            "  --help                   show this text\n";
 }

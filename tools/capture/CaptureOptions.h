@@ -14,6 +14,14 @@ struct HeldKey
     int lastFrame = 1;
 };
 
+// A left-button press and release at a window pixel, delivered at the start of a frame (from 1).
+struct MouseClick
+{
+    int x = 0;
+    int y = 0;
+    int frame = 1;
+};
+
 struct CameraPose
 {
     float yaw = 0.0f;
@@ -30,11 +38,14 @@ struct CaptureOptions
     std::optional<CameraPose> camera;
     std::vector<HeldKey> heldKeys;
     std::vector<SettingOverride> settings;
+    std::vector<MouseClick> clicks;
     bool hideUi = false;
     bool bench = false;
     std::string outPng;
     std::string reportJson;
     std::string dumpTexturesDir;
+    std::string dumpShadersDir;
+    bool glDebug = false;
     bool help = false;
 };
 

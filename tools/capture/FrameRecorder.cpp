@@ -35,6 +35,12 @@ void FrameRecorder::Mark(const std::string& name)
     lastMark = Clock::now();
 }
 
+void FrameRecorder::Count(int32_t particles, int32_t vertexCount)
+{
+    current.particles = particles;
+    current.vertexCount = vertexCount;
+}
+
 void FrameRecorder::EndFrame(double clockDeltaMs, bool measured)
 {
     current.frameMs = MsSince(frameStart);
@@ -78,13 +84,19 @@ bool FrameRecorder::WriteReport(const std::string& path) const
         return false;
     std::fprintf(file, "{\n  \"startup_ms\": %.3f,\n  \"frames\": [\n", startupMs);
     for (size_t i = 0; i < frames.size(); ++i)
-        std::fprintf(file, "    {\"dt_ms\": %.3f, \"clock_dt_ms\": %.3f, \"stages\": %s}%s\n", frames[i].frameMs,
-                     frames[i].clockDeltaMs, StageObject(frames[i].stages).c_str(),
-                     i + 1 < frames.size() ? "," : "");
+        std::fprintf(file,
+                     "    {\"dt_ms\": %.3f, \"clock_dt_ms\": %.3f, \"particles\": %d, \"vertex_count\": %d, "
+                     "\"stages\": %s}%s\n",
+                     frames[i].frameMs, frames[i].clockDeltaMs, frames[i].particles, frames[i].vertexCount,
+                     StageObject(frames[i].stages).c_str(), i + 1 < frames.size() ? "," : "");
     std::vector<std::pair<std::string, double>> medians;
     for (const auto& [name, samples] : StageSamples(frames))
         medians.emplace_back(name, Percentile(samples, 50.0));
     const std::vector<double> frameSamples = FrameSamples(frames);
+    std::fprintf(file, "  ],\n  \"resources\": [\n");
+    for (size_t i = 0; i < resourceSamples.size(); ++i)
+        std::fprintf(file, "    %s%s\n", ResourceSampleJson(resourceSamples[i]).c_str(),
+                     i + 1 < resourceSamples.size() ? "," : "");
     std::fprintf(file,
                  "  ],\n  \"summary\": {\"frame_ms_median\": %.3f, \"frame_ms_p95\": %.3f, "
                  "\"stage_ms_median\": %s}\n}\n",
@@ -101,5 +113,10 @@ std::string FrameRecorder::Summary() const
                                     Percentile(frameSamples, 95.0));
     for (const auto& [name, samples] : StageSamples(frames))
         text += FormatString("  %-16s %8.2f ms\n", name.c_str(), Percentile(samples, 50.0));
+    if (!resourceSamples.empty())
+        text += FormatString("resident memory: first %ld KiB, middle %ld KiB, last %ld KiB\n",
+                             resourceSamples.front().residentKb,
+                             resourceSamples[resourceSamples.size() / 2].residentKb,
+                             resourceSamples.back().residentKb);
     return text;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ResourceSample.h"
 
 // Real (wall-clock) timings of the frames the capture tool renders.
 struct FrameTiming
@@ -11,6 +14,8 @@ struct FrameTiming
     double frameMs = 0.0;                                // whole iteration: events, update, frame, swap
     double clockDeltaMs = 0.0;                           // the application's own frame time
     std::vector<std::pair<std::string, double>> stages;  // mark -> ms since the previous mark
+    int32_t particles = 0;                               // the particle system's count after the frame
+    int32_t vertexCount = 0;                             // the renderer's vertex count at the end of the frame
 };
 
 class FrameRecorder
@@ -18,8 +23,10 @@ class FrameRecorder
 public:
     void BeginFrame();
     void Mark(const std::string& name);
+    void Count(int32_t particles, int32_t vertexCount);
     void EndFrame(double clockDeltaMs, bool measured);
     void SetStartupMs(double ms) { startupMs = ms; }
+    void AddResourceSample(const ResourceSample& sample) { resourceSamples.push_back(sample); }
 
     bool WriteReport(const std::string& path) const;
     std::string Summary() const;
@@ -33,6 +40,7 @@ private:
     FrameTiming current;
     std::vector<FrameTiming> frames;
     double startupMs = 0.0;
+    std::vector<ResourceSample> resourceSamples;
 };
 
 // Nearest-rank percentile (0..100) of the values; 0 for none.

@@ -5,11 +5,14 @@
 #include <type_traits>
 
 #include "NumberText.h"
+#include "SettingRanges.h"
 #include "core/CRenderSettings.h"
+#include "effects/ParticleParams.h"
 
 namespace
 {
 using S = CRenderSettings;
+using P = ParticleParams;
 
 // Every field the command line may set; a new scalar setting needs one line here.
 const SettingField fields[] = {
@@ -36,11 +39,54 @@ const SettingField fields[] = {
     {"dof", &S::dof},
     {"showCsmCascades", &S::showCsmCascades},
     {"showDofArea", &S::showDofArea},
+    {"particles.genPosition", &P::genPosition},
+    {"particles.genVelocityMin", &P::genVelocityMin},
+    {"particles.genVelocityMax", &P::genVelocityMax},
+    {"particles.genGravityVector", &P::genGravityVector},
+    {"particles.genLifeMin", &P::genLifeMin},
+    {"particles.genLifeMax", &P::genLifeMax},
+    {"particles.generateCount", &P::generateCount},
+    {"particles.billboardSize", &P::billboardSize},
+    {"particles.spawnArea", &P::spawnArea},
+    {"particles.noise", &P::noise},
 };
+
+template <typename Owner, typename Field>
+SettingValue ZeroOf(Field Owner::*)
+{
+    return Field{};
+}
+
+template <typename Field>
+CRenderSettings& OwnerOf(Field CRenderSettings::*, SettingTargets targets)
+{
+    return targets.render;
+}
+
+template <typename Field>
+ParticleParams& OwnerOf(Field ParticleParams::*, SettingTargets targets)
+{
+    return targets.particles;
+}
 
 SettingType TypeOf(const SettingField& field)
 {
-    return SettingType(field.member.index());
+    return SettingType(std::visit([](auto member) { return ZeroOf(member); }, field.member).index());
+}
+
+// Exactly the components of `out`, finite numbers separated by commas.
+template <typename Vector>
+bool ParseVector(const std::string& text, Vector& out)
+{
+    size_t start = 0;
+    for (int i = 0; i < Vector::length(); ++i)
+    {
+        const size_t comma = i + 1 < Vector::length() ? text.find(',', start) : text.size();
+        if (comma == std::string::npos || !ParseWholeFloat(text.substr(start, comma - start), out[i]))
+            return false;
+        start = comma + 1;
+    }
+    return true;
 }
 
 const SettingField* FindField(const std::string& name)
@@ -63,6 +109,12 @@ std::optional<SettingValue> ParseValue(const std::string& text, SettingType type
         return true;
     if (type == SettingType::Switch && (text == "0" || text == "false"))
         return false;
+    glm::vec2 pair;
+    glm::vec3 triple;
+    if (type == SettingType::Vector2 && ParseVector(text, pair))
+        return pair;
+    if (type == SettingType::Vector3 && ParseVector(text, triple))
+        return triple;
     return std::nullopt;
 }
 
@@ -74,6 +126,10 @@ const char* TypeDescription(SettingType type)
         return "a finite number";
     case SettingType::Integer:
         return "an integer";
+    case SettingType::Vector2:
+        return "two finite numbers X,Y";
+    case SettingType::Vector3:
+        return "three finite numbers X,Y,Z";
     default:
         return "0, 1, true or false";
     }
@@ -96,6 +152,9 @@ std::string Parse(const std::string& text, SettingOverride& setting)
     if (!parsed)
         return "bad value '" + value + "' for setting '" + name + "' (" + TypeDescription(TypeOf(*setting.field)) + ")";
     setting.value = *parsed;
+    const std::string outOfRange = SettingRangeProblem(name, setting.value);
+    if (!outOfRange.empty())
+        return outOfRange;
 
     if (at != std::string::npos && !ParseWholeInt(text.substr(at + 1), 1, INT_MAX, setting.frame))
         return "bad frame '" + text.substr(at + 1) + "' for setting '" + name + "' (an integer from 1)";
@@ -113,21 +172,22 @@ std::optional<SettingOverride> ParseSettingOverride(const std::string& text, std
     return std::nullopt;
 }
 
-void ApplySettingOverride(const SettingOverride& setting, CRenderSettings& settings)
+void ApplySettingOverride(const SettingOverride& setting, SettingTargets targets)
 {
     std::visit(
         [&](auto member) {
-            using Field = std::remove_reference_t<decltype(settings.*member)>;
-            settings.*member = std::get<Field>(setting.value);
+            auto& owner = OwnerOf(member, targets);
+            using Field = std::remove_reference_t<decltype(owner.*member)>;
+            owner.*member = std::get<Field>(setting.value);
         },
         setting.field->member);
 }
 
-void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, CRenderSettings& target)
+void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, SettingTargets targets)
 {
     for (const SettingOverride& setting : settings)
         if (setting.frame == frame)
-            ApplySettingOverride(setting, target);
+            ApplySettingOverride(setting, targets);
 }
 
 std::vector<std::string> SettingNames(SettingType type)

@@ -4,12 +4,19 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <imgui.h>
+#include <optional>
 
 #include "CaptureOptions.h"
 #include "FrameCapture.h"
 #include "FrameRecorder.h"
+#include "MouseClicks.h"
+#include "ResourceSample.h"
+#include "ShaderDump.h"
 #include "TextureDump.h"
 #include "app/CApplication.h"
+#include "app/DisplayCheck.h"
+#include "app/GlDebugOutput.h"
 #include "app/InputState.h"
 #include "camera/CShowcaseCamera.h"
 #include "core/CRenderSettings.h"
@@ -19,6 +26,10 @@
 namespace
 {
 int32_t steppedClock = 0;
+// Profiler marks read the stepped clock plus the real time spent in the frame so
+// far, so that the Info window's profiler shows real stage times.
+std::optional<int32_t> nextMarkClock;
+std::chrono::steady_clock::time_point frameBegan;
 int currentFrame = 0;
 std::array<uint8_t, SDL_NUM_SCANCODES> keyboard = {};
 
@@ -35,11 +46,17 @@ const uint8_t* HeldKeyboard(const CaptureOptions& options)
     return keyboard.data();
 }
 
-void ApplySettings(const CaptureOptions& options, CApplication& app)
+// Where --set writes: the render settings and the scene's particle settings.
+SettingTargets Targets(CMainScene& scene)
+{
+    return {CRenderSettings::GetInstance(), scene.particleSettings};
+}
+
+void ApplySettings(const CaptureOptions& options, CApplication& app, CMainScene& scene)
 {
     if (options.timeOfDay)
         CRenderSettings::GetInstance().timeOfDay = *options.timeOfDay;
-    ApplySettingOverrides(options.settings, 0, CRenderSettings::GetInstance());
+    ApplySettingOverrides(options.settings, 0, Targets(scene));
     if (options.hideUi)
         app.showMenu = false;
     if (!options.camera)
@@ -56,16 +73,23 @@ void ApplySettings(const CaptureOptions& options, CApplication& app)
 
 void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
 {
-    SetClockSource([] { return steppedClock; });
+    SetClockSource([] {
+        const int32_t now = nextMarkClock.value_or(steppedClock);
+        nextMarkClock.reset();
+        return now;
+    });
     SetKeyboardSource([&options] { return HeldKeyboard(options); });
     CRenderSettings::GetInstance().profilerMarkObserver = [&options, &recorder](const std::string& name) {
         if (options.bench)
             glFinish();
         recorder.Mark(name);
+        const auto spent = std::chrono::steady_clock::now() - frameBegan;
+        nextMarkClock = AdvanceClockMs(steppedClock,
+                                       int32_t(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count()));
     };
 }
 
-bool RunFrames(const CaptureOptions& options, CApplication& app, FrameRecorder& recorder,
+bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& scene, FrameRecorder& recorder,
                std::chrono::steady_clock::time_point started)
 {
     bool written = options.outPng.empty();
@@ -80,13 +104,18 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, FrameRecorder& 
     app.deltaTime = 0.0f;
     for (currentFrame = 1; currentFrame <= total && !app.quit; ++currentFrame)
     {
-        ApplySettingOverrides(options.settings, currentFrame, CRenderSettings::GetInstance());
-        steppedClock += options.stepMs;
+        ApplySettingOverrides(options.settings, currentFrame, Targets(scene));
+        steppedClock = AdvanceClockMs(steppedClock, options.stepMs);
+        frameBegan = std::chrono::steady_clock::now();
         recorder.BeginFrame();
+        DeliverClicks(options.clicks, currentFrame, app.window);
         app.ProcessEvents();
         app.Update();
         app.RenderFrame();
+        recorder.Count(scene.particles.particleCount, CRenderSettings::GetInstance().vertexCount);
         recorder.EndFrame(app.deltaTime * 1000.0, currentFrame > options.warmup);
+        if (currentFrame % 100 == 0)
+            recorder.AddResourceSample(TakeResourceSample(currentFrame));
         if (currentFrame == 1)
             recorder.SetStartupMs(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
@@ -110,27 +139,48 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    const std::string displayProblem = DisplayProblem();
+    if (!displayProblem.empty())
+    {
+        std::fprintf(stderr, "kestrune-capture: %s: run it under Xvfb: %s ./kestrune-capture ...\n",
+                     displayProblem.c_str(), xvfbCommand);
+        return 2;
+    }
+    bool shaderDumpFailed = false;
+    if (!options->dumpShadersDir.empty() && !StartShaderDump(options->dumpShadersDir, shaderDumpFailed))
+    {
+        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->dumpShadersDir.c_str());
+        return 1;
+    }
     const auto started = std::chrono::steady_clock::now();
     FrameRecorder recorder;
     InstallHooks(*options, recorder);
-    IScene* scene = new CMainScene();
+    auto* scene = new CMainScene();
     CApplication& app = CApplication::GetInstance();
     app.scene = scene;
+    app.debugContext = options->glDebug;
     if (!app.Init("Kestrune"))
     {
         std::fprintf(stderr, "kestrune-capture: the application failed to start\n");
         delete scene;
         return 1;
     }
-    ApplySettings(*options, app);
-    const bool written = RunFrames(*options, app, recorder, started);
+    ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
+    ApplySettings(*options, app, *scene);
+    const bool written = RunFrames(*options, app, *scene, recorder, started);
     const bool dumped = options->dumpTexturesDir.empty() ||
                         DumpRenderTextures(CRenderSettings::GetInstance().renderTextures, options->dumpTexturesDir);
     app.Shutdown();
     SDL_Quit();
     delete scene;
 
-    int status = dumped ? 0 : 1;
+    int status = dumped && !shaderDumpFailed ? 0 : 1;
+    if (options->glDebug)
+    {
+        const GlDebugTally& tally = GetGlDebugTally();
+        std::printf("GL debug messages: high %d, medium %d, low %d, notification %d\n", tally.high, tally.medium,
+                    tally.low, tally.notification);
+    }
     if (!written)
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->outPng.c_str());

@@ -1,0 +1,67 @@
+#include "scene/MaterialLibraryCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string Lowercase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+std::string FirstToken(const std::string& line, std::string& rest)
+{
+    std::istringstream stream(line);
+    std::string token;
+    stream >> token;
+    std::getline(stream >> std::ws, rest);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.pop_back();
+    return Lowercase(token);
+}
+
+bool LibraryIsUnsafe(const std::filesystem::path& library)
+{
+    std::ifstream in(library, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return TextureBeforeFirstMaterial(text.str());
+}
+}
+
+bool TextureBeforeFirstMaterial(const std::string& libraryText)
+{
+    std::istringstream lines(libraryText);
+    std::string line;
+    std::string rest;
+    while (std::getline(lines, line))
+    {
+        const std::string token = FirstToken(line, rest);
+        if (token == "newmtl")
+            return false;
+        if (token.rfind("map_", 0) == 0 || token == "bump")
+            return true;
+    }
+    return false;
+}
+
+std::string MaterialLibraryProblem(const std::string& objPath)
+{
+    std::ifstream obj(objPath, std::ios::binary);
+    std::string line;
+    std::string name;
+    while (std::getline(obj, line))
+    {
+        if (FirstToken(line, name) != "mtllib" || name.empty())
+            continue;
+        const std::filesystem::path library = std::filesystem::path(objPath).parent_path() / name;
+        if (LibraryIsUnsafe(library))
+            return "material library '" + name + "' sets a texture before its first newmtl";
+    }
+    return "";
+}

@@ -1,0 +1,176 @@
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "GlTestContext.h"
+#include "SceneTarget.h"
+#include "app/CApplication.h"
+#include "core/CRenderSettings.h"
+#include "core/Projection.h"
+#include "effects/CParticleSystem.h"
+#include "effects/ParticleRecord.h"
+#include "textures/CTextureManager.h"
+
+namespace
+{
+const float kStep = 0.03f;
+const int32_t kSteadyCount = 28500; // 3000 a second times a mean life of 9.5 s
+
+// A particle system started by Init, stepped by Frame into a small scene
+// target seen from among the flakes, looking up.
+class ParticleSystemTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CApplication& app = CApplication::GetInstance();
+        app.SetCamera(camera = new CTestCamera());
+        camera->eye = {0.0f, 40.0f, 0.0f};
+        camera->direction = {0.0f, 1.0f, 0.0f};
+        app.projection = MakePerspective(90.0f, 1.0f, 0.5f, 1500.0f);
+        app.deltaTime = kStep;
+        ASSERT_TRUE(target.complete);
+    }
+
+    void TearDown() override
+    {
+        CTextureManager::GetInstance().UnloadTexture(sprite);
+        system.Destroy();
+        CApplication::GetInstance().SetCamera(nullptr);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    }
+
+    void Start(const ParticleParams& params = ParticleParams())
+    {
+        sprite = CTextureManager::GetInstance().LoadTexture("Resources\\textures\\snow_particle3.png");
+        ASSERT_NE(sprite, nullptr);
+        ASSERT_TRUE(system.Init(params, sprite));
+        EXPECT_FALSE(glIsEnabled(GL_RASTERIZER_DISCARD)) << "the first frame's passes must draw";
+    }
+
+    void Frames(int count)
+    {
+        target.Clear();
+        glEnable(GL_DEPTH_TEST);
+        for (int i = 0; i < count; ++i)
+            system.Frame();
+        glDisable(GL_DEPTH_TEST);
+    }
+
+    // The particles the last step wrote.
+    std::vector<ParticleRecord> Records() const
+    {
+        std::vector<ParticleRecord> records(size_t(system.particleCount));
+        glBindBuffer(GL_ARRAY_BUFFER, system.vertexBuffers[system.readIndex]);
+        glGetBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(records.size() * sizeof(ParticleRecord)), records.data());
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        return records;
+    }
+
+    static ParticleParams LongLived(int32_t rate)
+    {
+        ParticleParams params;
+        params.generateCount = rate;
+        params.genLifeMin = params.genLifeMax = 1000.0f;
+        return params;
+    }
+
+    CTestCamera* camera = nullptr;
+    CTexture* sprite = nullptr;
+    SceneTarget target{64};
+    CParticleSystem system;
+};
+}
+
+TEST_F(ParticleSystemTest, WarmsUpToTheSteadyStateAndStaysThere)
+{
+    Start();
+    EXPECT_NEAR(system.particleCount, kSteadyCount, kSteadyCount / 10);
+    for (int i = 0; i < 100; ++i)
+    {
+        Frames(1);
+        ASSERT_NEAR(system.particleCount, kSteadyCount, kSteadyCount / 10) << "frame " << i;
+    }
+
+    // The generator stays first; the flakes live, fall from the spawn area and drift within reach of it.
+    const std::vector<ParticleRecord> records = Records();
+    EXPECT_EQ(records[0].type, kParticleGeneratorType);
+    EXPECT_EQ(records[0].position, glm::vec3(0.0f));
+    float heights = 0.0f;
+    for (size_t i = 1; i < records.size(); ++i)
+    {
+        const ParticleRecord& flake = records[i];
+        ASSERT_EQ(flake.type, kParticleFlakeType) << i;
+        ASSERT_TRUE(flake.lifetime > 0.0f && flake.lifetime <= 10.0f) << i;
+        ASSERT_LE(flake.position.y, 78.0f) << i;
+        ASSERT_LT(glm::max(std::abs(flake.position.x), std::abs(flake.position.z)), 200.0f) << i;
+        heights += flake.position.y;
+    }
+    EXPECT_NEAR(heights / float(records.size() - 1), 37.5f, 10.0f) << "spread evenly over the fall";
+}
+
+TEST_F(ParticleSystemTest, FirstStepReadsTheGeneratorAloneAndEveryStepEmitsAllItOwes)
+{
+    // With lives longer than the warm-up nothing dies: 1000 steps of 90 each.
+    Start(LongLived(3000));
+    EXPECT_EQ(system.particleCount, 1 + 1000 * 90);
+
+    // 300 a step takes three batches of the emitting points.
+    system.params.generateCount = 10000;
+    Frames(10);
+    EXPECT_EQ(system.particleCount, 1 + 1000 * 90 + 10 * 300);
+
+    // A first step again reads the generator alone, whatever the buffer holds.
+    system.firstUpdateDone = false;
+    system.params.generateCount = 3000;
+    system.Simulate(kStep);
+    system.Draw();
+    EXPECT_EQ(system.particleCount, 1 + 90);
+    system.readIndex = 1 - system.readIndex;
+    system.Simulate(kStep);
+    system.Draw();
+    EXPECT_EQ(system.particleCount, 1 + 90 + 90);
+}
+
+TEST_F(ParticleSystemTest, FillsBothBuffersAndNeverMore)
+{
+    Start();
+    system.params = LongLived(1000000); // 30,000 a step
+    Frames(3);
+    EXPECT_EQ(system.particleCount, CParticleSystem::kCapacity);
+    for (int i = 0; i < 20; ++i)
+    {
+        Frames(1);
+        ASSERT_EQ(system.particleCount, CParticleSystem::kCapacity) << "frame " << i;
+    }
+    EXPECT_EQ(Records()[0].type, kParticleGeneratorType);
+}
+
+TEST_F(ParticleSystemTest, DrawsLightIntoTheSceneColourOnlyAndRestoresTheState)
+{
+    Start();
+    system.params.billboardSize = 5.0f; // too late: the size is the program's since Init
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    settings.vertexCount = 7;
+    Frames(1);
+    EXPECT_EQ(settings.vertexCount, 7 + 3 * system.particleCount);
+    GLfloat size = 0.0f;
+    glGetUniformfv(system.renderProgram.programId, system.renderProgram.GetUniformLocation("gBillboardSize"), &size);
+    EXPECT_FLOAT_EQ(size, 0.28f);
+
+    float light = 0.0f;
+    for (const glm::vec4& texel : target.Read(0))
+        light += texel.r;
+    EXPECT_GT(light, 0.0f) << "flakes overhead";
+    for (int output : {1, 2})
+        for (const glm::vec4& texel : target.Read(output))
+            ASSERT_EQ(glm::vec3(texel), glm::vec3(0.0f)) << "nothing blooms and depth of field keeps the background's";
+
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_RASTERIZER_DISCARD));
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_TRUE(depthWrites);
+}

@@ -1,0 +1,70 @@
+// Model and image files that are damaged or declare more than they hold.
+#include <gtest/gtest.h>
+
+#include <assimp/Importer.hpp>
+#include <assimp/scene.h>
+
+#include "scene/MaterialLibraryCheck.h"
+#include "scene/MeshStreams.h"
+#include "scene/ModelImport.h"
+#include "tests/TestFiles.h"
+#include "textures/ImageDecoder.h"
+
+namespace
+{
+const std::string triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
+
+// ImportModel then BuildMeshStreams: the first error, or "" with `streams` filled.
+std::string LoadStreams(const std::string& path, MeshStreams& streams)
+{
+    Assimp::Importer importer;
+    std::string error;
+    const aiScene* scene = ImportModel(importer, path, error);
+    if (scene == nullptr)
+        return error.empty() ? "no reason given" : error;
+    return BuildMeshStreams(*scene, streams, error) ? "" : error;
+}
+}
+
+TEST(ModelLimits, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
+{
+    TempDir dir("model-limits");
+    MeshStreams streams;
+    EXPECT_EQ(LoadStreams(dir.Write("good.obj", triangle + "f 1 2 3\n"), streams), "");
+    EXPECT_EQ(streams.indices.size(), 3u);
+    EXPECT_EQ(streams.positions.size(), 9u);
+
+    for (const char* faces : {"f 1 2 4\n", "f 1 2 99999999999\n", "f 0 1 2\n", "f -4 1 2\n"})
+        EXPECT_NE(LoadStreams(dir.Write("bad.obj", triangle + faces), streams), "") << faces;
+    EXPECT_NE(LoadStreams(dir.Path("missing.obj"), streams), "");
+
+    dir.Write("early.mtl", "# a comment\n\nmap_Kd wood.png\nnewmtl wood\n");
+    EXPECT_NE(LoadStreams(dir.Write("early.obj", "mtllib early.mtl\n" + triangle + "f 1 2 3\n"), streams)
+                  .find("sets a texture before its first newmtl"),
+              std::string::npos);
+    EXPECT_TRUE(TextureBeforeFirstMaterial("BUMP b.png\n"));
+    EXPECT_FALSE(TextureBeforeFirstMaterial("Kd 1 1 1\nnewmtl a\nmap_Kd a.png\n"));
+    EXPECT_EQ(MaterialLibraryProblem(dir.Write("absent.obj", "mtllib absent.mtl\n")), "") << "a missing library is the importer's";
+}
+
+TEST(ImageLimits, RefusesEmptyTruncatedAndHugeImages)
+{
+    TempDir dir("image-limits");
+    ASSERT_TRUE(WriteTestImage(dir.Path("small.jpg"), FIF_JPEG, 8, 6, 24));
+    const std::string jpeg = dir.Read("small.jpg");
+    const DecodedImage image = DecodeImageMemory(reinterpret_cast<const unsigned char*>(jpeg.data()), jpeg.size());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image.width, 8u);
+    EXPECT_EQ(image.height, 6u);
+
+    EXPECT_FALSE(DecodeImageMemory(nullptr, 0));
+    EXPECT_FALSE(DecodeImageMemory(reinterpret_cast<const unsigned char*>(jpeg.data()), 20));
+
+    // A start-of-frame that declares 65535 x 65535 pixels is refused from the header alone.
+    std::string huge = jpeg;
+    const size_t frame = huge.find("\xff\xc0");
+    ASSERT_NE(frame, std::string::npos);
+    huge.replace(frame + 5, 4, "\xff\xff\xff\xff");
+    EXPECT_FALSE(DecodeImageMemory(reinterpret_cast<const unsigned char*>(huge.data()), huge.size()));
+    EXPECT_FALSE(DecodeImage(dir.Write("huge.jpg", huge)));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// What the process holds at one frame: resident memory and the live OpenGL
+// objects of each kind, for watching a long run for leaks.
+struct ResourceSample
+{
+    int frame = 0;
+    long residentKb = 0;
+    int textures = 0;
+    int buffers = 0;
+    int framebuffers = 0;
+    int renderbuffers = 0;
+    int vertexArrays = 0;
+    int programs = 0;
+    int shaders = 0;
+};
+
+// Resident set size of this process in KiB, from /proc/self/statm; 0 where unreadable.
+long ResidentMemoryKb();
+
+// Resident memory and the live GL objects of the current context, found by
+// asking the driver about every name below 65536.
+ResourceSample TakeResourceSample(int frame);
+
+std::string ResourceSampleJson(const ResourceSample& sample);

@@ -1,0 +1,33 @@
+#include "ShaderDump.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "shaders/CShader.h"
+
+std::string ShaderDumpFileName(const std::string& path)
+{
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+bool StartShaderDump(const std::string& dir, bool& failed)
+{
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (!std::filesystem::is_directory(dir, error))
+        return false;
+    SetShaderSourceObserver([dir, &failed](const std::string& path, GLenum, const std::string& source) {
+        const std::string file = (std::filesystem::path(dir) / ShaderDumpFileName(path)).string();
+        std::ofstream out(file, std::ios::binary);
+        out << source;
+        if (!out.flush())
+        {
+            std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", file.c_str());
+            failed = true;
+        }
+    });
+    return true;
+}
