@@ -105,7 +105,7 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     vec3 reachable = direct.diffuse + direct.specular;
     float reach = max(reachable.r, max(reachable.g, reachable.b));
     if (castsShadow != 0 && reach * falloff > 1.0 / 512.0)
-        shadow = PointShadow(distances, fromLight, dot(s.geometricNormal, toLight), gShadowMapSize.x);
+        shadow = PointShadow(distances, fromLight, s.geometricNormal, gShadowMapSize.x);
     vec3 ambient = base.Color * base.AmbientIntensity;
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }
