@@ -55,6 +55,13 @@ const float kGroundBounce = 0.55;
 const float kReferenceAmbient = 0.1;
 // Sunlight on snow is white with a faint warmth.
 const vec3 kSunWarmth = vec3(1.0, 0.97, 0.92);
+// Air between the eye and far terrain: half the light is replaced by the
+// sky's haze after this many units.
+const float kHazeHalfDistance = 420.0;
+// Bare rock shows through the snow on slopes steeper than about 40 degrees.
+const vec3 kRockColour = vec3(0.085, 0.078, 0.072);
+const float kRockSlopeStart = 0.78;
+const float kRockSlopeFull = 0.6;
 
 vec3 GeometricNormal()
 {
@@ -119,6 +126,31 @@ LightSum MoonLight(Surface s)
     return Shade(moon, normalize(gDirLight.Direction), s);
 }
 
+// The sky's colour near the horizon, for haze: pale blue by day, rose at dusk, deep blue at night.
+vec3 HazeColour()
+{
+    float sunHeight = -normalize(gDirLight.Direction).y;
+    float day = smoothstep(-0.1, 0.3, sunHeight);
+    float twilight = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
+    return mix(vec3(0.006, 0.009, 0.02), vec3(0.55, 0.66, 0.82), day) + vec3(0.3, 0.14, 0.12) * twilight;
+}
+
+vec3 AddHaze(vec3 colour, float viewDepth)
+{
+    float kept = exp2(-viewDepth / kHazeHalfDistance);
+    return mix(HazeColour(), colour, kept);
+}
+
+// Snow-white surfaces give way to rock where the ground is steep, with a
+// ragged edge from a cheap hash of the position.
+vec3 RockOnSteepSnow(vec3 albedo, vec3 normal, vec3 position)
+{
+    float whiteness = smoothstep(0.6, 0.8, min(albedo.r, min(albedo.g, albedo.b)));
+    float ragged = fract(sin(dot(floor(position.xz * 0.5), vec2(12.9898, 78.233))) * 43758.5453) * 0.08;
+    float rock = smoothstep(kRockSlopeStart, kRockSlopeFull, normal.y + ragged) * whiteness;
+    return mix(albedo, kRockColour, rock);
+}
+
 vec3 SkyAmbient(vec3 normal)
 {
     float sunHeight = -normalize(gDirLight.Direction).y;
@@ -170,10 +202,11 @@ void main()
         Accumulate(total, POINT_LIGHT(2));
 
     // Material images hold display (sRGB) colours; light is added up in linear terms.
-    vec3 colour = SrgbToLinear(albedo.rgb) * total.diffuse + total.specular;
+    vec3 surface = RockOnSteepSnow(SrgbToLinear(albedo.rgb), s.geometricNormal, vWorldPos);
+    vec3 colour = surface * total.diffuse + total.specular;
     if (gGlowMapEnabled != 0)
         colour += SrgbToLinear(texture(gGlowMap, vTexCoord).rgb) * kGlowStrength;
     if (cascade >= 0)
         colour *= mix(vec3(1.0), kCascadeTints[cascade], gDebugShowCSM);
-    WriteSceneOutputs(colour, 1.0, vViewDepth);
+    WriteSceneOutputs(AddHaze(colour, vViewDepth), 1.0, vViewDepth);
 }

@@ -29,7 +29,7 @@ TEST(TextureDump, PngShowsTheLastGlRowOnTopInItsOwnColours)
     TempDir dir("texture-png");
     // GL order: bottom row red, green; top row blue, white.
     const RgbImage image{2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}};
-    ASSERT_TRUE(WriteRgbPng(image, dir.Path("a.png")));
+    ASSERT_TRUE(WriteRgbImage(image, dir.Path("a.png")));
 
     FIBITMAP* png = FreeImage_Load(FIF_PNG, dir.Path("a.png").c_str(), PNG_DEFAULT);
     ASSERT_NE(png, nullptr);
@@ -44,8 +44,8 @@ TEST(TextureDump, PngShowsTheLastGlRowOnTopInItsOwnColours)
     EXPECT_EQ(bottom[3 + FI_RGBA_GREEN], 255);
     FreeImage_Unload(png);
 
-    EXPECT_FALSE(WriteRgbPng(image, dir.Path("missing/a.png")));
-    EXPECT_FALSE(WriteRgbPng(RgbImage{3, 2, image.pixels}, dir.Path("short.png")));
+    EXPECT_FALSE(WriteRgbImage(image, dir.Path("missing/a.png")));
+    EXPECT_FALSE(WriteRgbImage(RgbImage{3, 2, image.pixels}, dir.Path("short.png")));
 }
 
 TEST(TextureDump, FilesAreNamedAfterTheKeyInAFolderMadeForThem)

@@ -12,5 +12,5 @@ bool WriteBackBufferPng(int width, int height, const std::string& path)
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
-    return WriteRgbPng(image, path);
+    return WriteRgbImage(image, path);
 }

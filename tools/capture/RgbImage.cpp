@@ -22,7 +22,16 @@ RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& tex
     return image;
 }
 
-bool WriteRgbPng(const RgbImage& image, const std::string& path)
+namespace
+{
+bool EndsWith(const std::string& text, const char* suffix)
+{
+    const std::string end(suffix);
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+}
+
+bool WriteRgbImage(const RgbImage& image, const std::string& path)
 {
     if (image.width <= 0 || image.height <= 0 || image.pixels.size() != size_t(image.width) * image.height * 3)
         return false;
@@ -41,7 +50,9 @@ bool WriteRgbPng(const RgbImage& image, const std::string& path)
             out[FI_RGBA_BLUE] = in[2];
         }
     }
-    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != FALSE;
+    const bool jpeg = EndsWith(path, ".jpg") || EndsWith(path, ".jpeg");
+    const bool saved = FreeImage_Save(jpeg ? FIF_JPEG : FIF_PNG, bitmap, path.c_str(),
+                                      jpeg ? JPEG_QUALITYGOOD : PNG_DEFAULT) != FALSE;
     FreeImage_Unload(bitmap);
     return saved;
 }

@@ -15,5 +15,6 @@ struct RgbImage
 // `fillRange`, scaled so that their lowest..highest value becomes 0..1.
 RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange);
 
-// Writes the image to a PNG file, top row first. False when it can't be written.
-bool WriteRgbPng(const RgbImage& image, const std::string& path);
+// Writes the image top row first: a JPEG when the path ends in ".jpg" or
+// ".jpeg", else a PNG. False when it can't be written.
+bool WriteRgbImage(const RgbImage& image, const std::string& path);

@@ -38,7 +38,7 @@ bool DumpTexture(const std::string& key, GLuint texture, const std::filesystem::
 {
     const std::string path = (dir / TextureFileName(key)).string();
     const std::optional<RgbImage> image = ReadTexture(texture, key == depthKey);
-    if (!image || !WriteRgbPng(*image, path))
+    if (!image || !WriteRgbImage(*image, path))
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", path.c_str());
         return false;
