@@ -8,11 +8,11 @@ const float kMaxBlurRadius = 7.0;
 // Taps on a golden-angle spiral filling the disc, read unfiltered at whole
 // texels. The gather runs for every pixel (a sharp one gathers from its own
 // position), so it is kept this small.
-const int kGatherTaps = 6;
-// r = sqrt((i + 0.5) / 6) at i times the golden angle: an even cover of the unit disc.
+const int kGatherTaps = 5;
+// r = sqrt((i + 0.5) / 5) at i times the golden angle: an even cover of the unit disc.
 const vec2 kGatherDisc[kGatherTaps] = vec2[](
-    vec2(0.289, 0.000), vec2(-0.369, 0.338), vec2(0.057, -0.643), vec2(0.465, 0.607),
-    vec2(-0.853, -0.151), vec2(0.807, -0.513));
+    vec2(0.316, 0.000), vec2(-0.404, 0.370), vec2(0.062, -0.704), vec2(0.509, 0.665),
+    vec2(-0.934, -0.165));
 
 // The sky writes its far distance, 1500 / 725; nothing else reaches this far.
 const float kSkyDepth = 2.0;
