@@ -9,6 +9,7 @@
 #include "app/DisplayCheck.h"
 #include "app/GlDebugOutput.h"
 #include "app/InputState.h"
+#include "app/LayoutFile.h"
 #include "app/PlotVar.h"
 #include "app/ProfilerSection.h"
 #include "app/UserInterfaceStyle.h"
@@ -73,6 +74,9 @@ void CApplication::InitUserInterface()
 {
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    if (!LayoutFileUsable(io.IniFilename))
+        io.IniFilename = nullptr; // the layout is simply not kept
     ImGui_ImplSDL2_InitForOpenGL(window, glContext);
     ImGui_ImplOpenGL3_Init("#version 330 core");
     ApplyUserInterfaceStyle();

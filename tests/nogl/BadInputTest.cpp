@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/LayoutFile.h"
 #include "core/Clock.h"
 #include "core/Projection.h"
 #include "effects/RenderTextureList.h"
@@ -12,6 +13,7 @@
 #include "scene/SkyMath.h"
 #include "tools/capture/CaptureOptions.h"
 #include "tools/capture/SettingOverrides.h"
+#include "tests/TestFiles.h"
 
 namespace
 {
@@ -115,4 +117,15 @@ TEST(BadInput, SetRefusesValuesThatWouldBreakTheFrame)
     for (const char* good : {"toneMapping=3", "fieldOfView=179", "ghostCount=16", "shadowMapWidth=8192",
                              "selectedRenderTexture=-1", "timeOfDay=-720", "dofFalloff=1"})
         EXPECT_TRUE(ParseSettingOverride(good, error)) << good << ": " << error;
+}
+
+TEST(BadInput, ALayoutFileThatIsNotAFileIsNotRead)
+{
+    TempDir dir("layout-file");
+    EXPECT_TRUE(LayoutFileUsable(dir.Path("imgui.ini").c_str())) << "made on first save";
+    EXPECT_TRUE(LayoutFileUsable(dir.Write("saved.ini", "[Window][Info]\n").c_str()));
+    std::filesystem::create_directories(dir.Path("folder.ini"));
+    EXPECT_FALSE(LayoutFileUsable(dir.Path("folder.ini").c_str()));
+    EXPECT_FALSE(LayoutFileUsable("/dev/null"));
+    EXPECT_FALSE(LayoutFileUsable(nullptr));
 }
