@@ -117,14 +117,9 @@ bool CApplication::Init(std::string name)
 
 void CApplication::InitTextRenderer()
 {
-    LoadShader(textVertexShader, "Resources\\shaders\\ortho2D.vert", GL_VERTEX_SHADER);
-    LoadShader(textFragmentShader, "Resources\\shaders\\font2D.frag", GL_FRAGMENT_SHADER);
     textProgram.Create();
-    for (const CShader* stage : {&textVertexShader, &textFragmentShader})
-    {
-        if (stage->loaded)
-            glAttachShader(textProgram.programId, stage->id);
-    }
+    textProgram.LoadAndAttachStages({{&textVertexShader, "Resources\\shaders\\ortho2D.vert", GL_VERTEX_SHADER},
+                                     {&textFragmentShader, "Resources\\shaders\\font2D.frag", GL_FRAGMENT_SHADER}});
     textProgram.Link();
     textRenderer.LoadFont("Resources\\fonts\\OpenSans-Regular.ttf");
     textRenderer.program = &textProgram;
@@ -132,15 +127,7 @@ void CApplication::InitTextRenderer()
 
 void CApplication::DestroyTextRenderer()
 {
-    textProgram.Destroy();
-    for (CShader* stage : {&textVertexShader, &textFragmentShader})
-    {
-        if (!stage->loaded)
-            continue;
-        glDeleteShader(stage->id);
-        stage->id = 0;
-        stage->loaded = false;
-    }
+    textProgram.DestroyWithStages({&textVertexShader, &textFragmentShader});
     textRenderer.Release();
 }
 

@@ -18,14 +18,6 @@ void UploadMatrix(GLuint programId, const char* name, const Matrix4& matrix)
 {
     glUniformMatrix4fv(glGetUniformLocation(programId, name), 1, GL_TRUE, matrix.Data());
 }
-
-void DeleteStage(CShader& stage)
-{
-    if (!stage.loaded)
-        return;
-    stage.loaded = false;
-    glDeleteShader(stage.id);
-}
 }
 
 Matrix4 ViewWithoutTranslation(const Matrix4& view)
@@ -56,12 +48,9 @@ bool CSkybox::Init(const std::string&)
 
 void CSkybox::CreateProgram(const char* vertexPath, const char* fragmentPath)
 {
-    LoadShader(vertexShader, vertexPath, GL_VERTEX_SHADER);
-    LoadShader(fragmentShader, fragmentPath, GL_FRAGMENT_SHADER);
     program.Create();
-    for (const CShader* stage : {&vertexShader, &fragmentShader})
-        if (stage->loaded)
-            glAttachShader(program.programId, stage->id);
+    program.LoadAndAttachStages(
+        {{&vertexShader, vertexPath, GL_VERTEX_SHADER}, {&fragmentShader, fragmentPath, GL_FRAGMENT_SHADER}});
     program.Link();
 }
 
@@ -90,9 +79,7 @@ void CSkybox::Release()
         glDeleteVertexArrays(1, &vao);
         vao = 0;
         cubeBuffer.Delete();
-        program.Destroy();
-        DeleteStage(vertexShader);
-        DeleteStage(fragmentShader);
+        program.DestroyWithStages({&vertexShader, &fragmentShader});
     }
     initialized = false;
 }

@@ -40,6 +40,12 @@ public:
     // -1 for a name that is not an active uniform or was never registered.
     GLint GetUniformLocation(const std::string& name) const;
 
+    // For owners that build a plain program from stages of their own: loads
+    // them and attaches the ones that loaded (after Create, before Link).
+    void LoadAndAttachStages(std::initializer_list<ShaderStage> stages);
+    // Deletes the loaded stages in order, then the program.
+    void DestroyWithStages(std::initializer_list<CShader*> stages);
+
     GLuint programId = 0;
     bool linked = false;
     std::map<std::string, GLint> uniformLocations;
@@ -48,8 +54,5 @@ protected:
     // The whole creation of a program class: the program object, its stages
     // loaded and the loaded ones attached, the link and the uniform table.
     void CreateFromStages(std::initializer_list<ShaderStage> stages, const UniformTable& table);
-    void LoadAndAttachStages(std::initializer_list<ShaderStage> stages);
     void RegisterUniforms(const UniformTable& table);
-    // Deletes the loaded stages in order, then the program.
-    void DestroyWithStages(std::initializer_list<CShader*> stages);
 };

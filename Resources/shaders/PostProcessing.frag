@@ -59,7 +59,9 @@ void main()
     }
     float depth = TexelAt(gDepthTexture, vTexCoord).r;
     float blur = BlurAmount(depth);
-    vec3 colour = gDOFSwitch != 0 ? DepthOfField(vTexCoord, blur) : TexelAt(gScreenTexture, vTexCoord);
+    vec3 colour = TexelAt(gScreenTexture, vTexCoord);
+    if (gDOFSwitch != 0)
+        colour = DepthOfField(vTexCoord, colour, blur);
     if (gBloom != 0)
         colour += TexelAt(gBloomTexture, vTexCoord) * kBloomStrength;
     colour += TexelAt(gLensFlareTexture, vTexCoord) * kLensFlareStrength;
@@ -67,6 +69,6 @@ void main()
         colour *= Vignette(vTexCoord);
     colour = ToneMap(colour * gExposure, gToneMappingSwitch);
     if (gDebugRenderDOFArea != 0)
-        colour = DofAreaTint(colour, depth);
+        colour = DofAreaTint(colour, depth, blur);
     outColor = LinearToSrgb(colour);
 }

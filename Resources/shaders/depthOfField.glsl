@@ -28,20 +28,20 @@ float BlurAmount(float depth)
     return clamp(outside / max(gFocalFade, 1e-5), 0.0, 1.0) * gFocalMaxBlur;
 }
 
-vec3 DepthOfField(vec2 uv, float blur)
+// The gather around `uv`, whose own colour the caller has already read.
+vec3 DepthOfField(vec2 uv, vec3 centreColour, float blur)
 {
     ivec2 centre = TexelIndex(gScreenTexture, uv);
     float radius = kMaxBlurRadius * float(textureSize(gScreenTexture, 0).x) / 1600.0 * blur;
-    vec3 sum = texelFetch(gScreenTexture, centre, 0).rgb;
+    vec3 sum = centreColour;
     for (int i = 0; i < kGatherTaps; ++i)
         sum += TexelNear(gScreenTexture, centre, ivec2(round(kGatherDisc[i] * radius)));
     return sum / float(kGatherTaps + 1);
 }
 
 // Near, in focus and far tinted blue, green and red; the tint deepens with the blur.
-vec3 DofAreaTint(vec3 colour, float depth)
+vec3 DofAreaTint(vec3 colour, float depth, float blur)
 {
-    float blur = BlurAmount(depth);
     vec3 tint = blur <= 0.0 ? vec3(0.1, 0.9, 0.1) : (depth < gFocalPoint ? vec3(0.1, 0.3, 1.0) : vec3(1.0, 0.15, 0.1));
     float luma = dot(colour, vec3(0.2126, 0.7152, 0.0722));
     return mix(vec3(luma), tint, 0.35 + 0.35 * clamp(blur, 0.0, 1.0));

@@ -126,19 +126,25 @@ LightSum MoonLight(Surface s)
     return Shade(moon, normalize(gDirLight.Direction), s);
 }
 
-// The sky's colour near the horizon, for haze: pale blue by day, rose at dusk, deep blue at night.
-vec3 HazeColour()
+// How far the day has come, from the sun's height: x is 0 at night and 1 by
+// day, y the flush while the sun is near the horizon.
+vec2 DayPhase()
 {
     float sunHeight = -normalize(gDirLight.Direction).y;
-    float day = smoothstep(-0.1, 0.3, sunHeight);
-    float twilight = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
-    return mix(vec3(0.006, 0.009, 0.02), vec3(0.55, 0.66, 0.82), day) + vec3(0.3, 0.14, 0.12) * twilight;
+    return vec2(smoothstep(-0.1, 0.3, sunHeight), 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03)));
 }
 
-vec3 AddHaze(vec3 colour, float viewDepth)
+vec3 SkyColour(vec2 phase, vec3 night, vec3 day, vec3 twilight)
 {
-    float kept = exp2(-viewDepth / kHazeHalfDistance);
-    return mix(HazeColour(), colour, kept);
+    return mix(night, day, phase.x) + twilight * phase.y;
+}
+
+// Far terrain takes the sky's colour near the horizon: pale blue by day, rose
+// at dusk, deep blue at night.
+vec3 AddHaze(vec3 colour, float viewDepth, vec2 phase)
+{
+    vec3 haze = SkyColour(phase, vec3(0.006, 0.009, 0.02), vec3(0.55, 0.66, 0.82), vec3(0.3, 0.14, 0.12));
+    return mix(haze, colour, exp2(-viewDepth / kHazeHalfDistance));
 }
 
 // Snow-white surfaces give way to rock where the ground is steep, with a
@@ -151,12 +157,9 @@ vec3 RockOnSteepSnow(vec3 albedo, vec3 normal, vec3 position)
     return mix(albedo, kRockColour, rock);
 }
 
-vec3 SkyAmbient(vec3 normal)
+vec3 SkyAmbient(vec3 normal, vec2 phase)
 {
-    float sunHeight = -normalize(gDirLight.Direction).y;
-    float day = smoothstep(-0.1, 0.3, sunHeight);
-    float twilight = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
-    vec3 sky = mix(kNightSky, kDaySky, day) + kTwilightSky * twilight;
+    vec3 sky = SkyColour(phase, kNightSky, kDaySky, kTwilightSky);
     float facingUp = normal.y * 0.5 + 0.5;
     return sky * mix(kGroundBounce, 1.0, facingUp) * (gDirLight.Base.AmbientIntensity / kReferenceAmbient);
 }
@@ -190,7 +193,8 @@ void main()
     LightSum sun = Shade(sunLight, normalize(-gDirLight.Direction), s);
     // Surfaces turned away from the sun (and everything at night) need no lookups.
     float sunShadow = any(greaterThan(sun.diffuse, vec3(0.0))) ? SunShadow(cascade) : 1.0;
-    LightSum total = LightSum(SkyAmbient(s.normal) + sun.diffuse * sunShadow, sun.specular * sunShadow);
+    vec2 phase = DayPhase();
+    LightSum total = LightSum(SkyAmbient(s.normal, phase) + sun.diffuse * sunShadow, sun.specular * sunShadow);
     Accumulate(total, MoonLight(s));
 
     // Unrolled: each slot's cube sampler needs a constant index.
@@ -208,5 +212,5 @@ void main()
         colour += SrgbToLinear(texture(gGlowMap, vTexCoord).rgb) * kGlowStrength;
     if (cascade >= 0)
         colour *= mix(vec3(1.0), kCascadeTints[cascade], gDebugShowCSM);
-    WriteSceneOutputs(AddHaze(colour, vViewDepth), 1.0, vViewDepth);
+    WriteSceneOutputs(AddHaze(colour, vViewDepth, phase), 1.0, vViewDepth);
 }

@@ -4,7 +4,7 @@
 
 #include "RgbImage.h"
 
-bool WriteBackBufferPng(int width, int height, const std::string& path)
+bool WriteBackBufferImage(int width, int height, const std::string& path)
 {
     if (width <= 0 || height <= 0)
         return false;

@@ -98,7 +98,7 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
         if (options.bench)
             glFinish();
         if (currentFrame == total && !options.outPng.empty())
-            written = WriteBackBufferPng(app.width, app.height, options.outPng);
+            written = WriteBackBufferImage(app.width, app.height, options.outPng);
     };
     app.lastFrameClock = GetClockMs();
     app.deltaTime = 0.0f;
