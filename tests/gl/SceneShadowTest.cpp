@@ -190,6 +190,47 @@ TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
     EXPECT_NEAR(BrightnessAt(shadowed), BrightnessAt(lit), 0.1f * BrightnessAt(lit));
 }
 
+TEST_F(SceneShadowTest, LowLampShadowsNothingOnOpenGroundAcrossItsCubeFaceEdges)
+{
+    // Nothing but the ground, lit by a lamp just above it: its cube shadow must leave every ground
+    // point as lit as it is with the shadow off, whichever face the point's direction falls in,
+    // however grazing the angle.
+    SetSun({0.0f, -1.0f, 0.0f}, 0.0f);
+    objects[1].flags = FlagHidden;
+    PointLight lamp;
+    lamp.Base.Color = glm::vec3(1.0f);
+    lamp.Base.DiffuseIntensity = 3.0f;
+    lamp.Position = {0.0f, 0.6f, 0.0f};
+    lamp.Atten = {1.0f, 0.09f, 0.032f};
+    lamp.ShadowMap = 0;
+    settings.pointLights = {lamp};
+    camera->eye = glm::vec3(0.0f, 2.5f, -13.0f);
+    camera->direction = -camera->eye;
+
+    std::vector<glm::vec3> ring; // 3.75 degrees apart, so that samples straddle the face edges at odd multiples of 45
+    for (float radius : {2.0f, 5.0f, 9.0f})
+        for (int step = 0; step < 96; ++step)
+        {
+            const float angle = glm::radians(3.75f * float(step) + 1.0f);
+            const glm::vec3 point(radius * std::sin(angle), 0.0f, radius * std::cos(angle));
+            const glm::vec4 clip = Clip(point);
+            if (clip.w > 0.0f && std::abs(clip.x) < 0.95f * clip.w && std::abs(clip.y) < 0.95f * clip.w)
+                ring.push_back(point);
+        }
+    ASSERT_GT(ring.size(), 150u);
+
+    std::vector<float> unshadowed;
+    settings.pointLights[0].ShadowMapEnabled = false;
+    RenderFrame();
+    for (const glm::vec3& point : ring)
+        unshadowed.push_back(BrightnessAt(point));
+    settings.pointLights[0].ShadowMapEnabled = true;
+    RenderFrame();
+    for (size_t i = 0; i < ring.size(); ++i)
+        EXPECT_NEAR(BrightnessAt(ring[i]), unshadowed[i], 0.02f * unshadowed[i])
+            << "at " << ring[i].x << ", " << ring[i].z;
+}
+
 TEST_F(SceneShadowTest, LightMarkerWritesItsHdrColourAndItsExcessToTheBrightOutput)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.8f);

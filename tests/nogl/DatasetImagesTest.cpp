@@ -4,6 +4,7 @@
 
 #include <FreeImage.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -68,7 +69,48 @@ int RunGenerator(const std::string& arguments)
 {
     return std::system(("\"" + std::string(KESTRUNE_BIN_DIR) + "/kestrune-datagen\" " + arguments + " > /dev/null 2>&1").c_str());
 }
+// Mean absolute step between neighbouring texels across the image's wrap edges and
+// inside it, over all three channels: a tiling image steps no harder across its edges.
+struct Steps
+{
+    double wrap = 0.0, inside = 0.0;
+};
+
+bool MeasureSteps(const std::string& path, Steps& steps)
+{
+    FIBITMAP* image = FreeImage_Load(FreeImage_GetFileType(path.c_str(), 0), path.c_str(), 0);
+    if (!image || FreeImage_GetBPP(image) != 24)
+        return image ? (FreeImage_Unload(image), false) : false;
+    const int width = int(FreeImage_GetWidth(image)), height = int(FreeImage_GetHeight(image));
+    auto texel = [&](int x, int y, int c) { return double(FreeImage_GetScanLine(image, y)[x * 3 + c]); };
+    double wrap = 0.0, inside = 0.0;
+    for (int c = 0; c < 3; ++c)
+        for (int i = 0; i < height; ++i)
+        {
+            wrap += std::abs(texel(width - 1, i, c) - texel(0, i, c)) + std::abs(texel(i, height - 1, c) - texel(i, 0, c));
+            inside += std::abs(texel(width / 2, i, c) - texel(width / 2 - 1, i, c)) +
+                      std::abs(texel(i, height / 2, c) - texel(i, height / 2 - 1, c));
+        }
+    steps = {wrap / (6.0 * height), inside / (6.0 * height)};
+    FreeImage_Unload(image);
+    return width == height;
+}
 } // namespace
+
+TEST(DatasetImages, RepeatedGroundMaterialsTileWithoutSeams)
+{
+    // The snow and rock images repeat every few metres across the landscape: a step at their
+    // edges would draw straight lines over the whole snowfield.
+    for (const char* material : {"snow", "rock"})
+        for (const char* map : {"_diffuse.png", "_normal.png"})
+        {
+            const std::string image = std::string("models/scene/") + material + map;
+            Steps steps;
+            ASSERT_TRUE(MeasureSteps(ResourceFile(image), steps)) << image;
+            EXPECT_GT(steps.inside, 0.0) << image;
+            EXPECT_LT(steps.wrap, 1.5 * steps.inside) << image;
+        }
+}
 
 TEST(DatasetImages, MaterialSkyAndLensImagesAreOpaqueTwentyFourBit)
 {

@@ -21,7 +21,8 @@ SurfaceSample Snow(glm::vec2 st)
 {
     const float drift = TileFbm(st, {3, 3}, 5, 101u);
     const float warp = TileFbm(st, {4, 4}, 3, 102u);
-    const float ripple = std::sin(Tau * (7.0f * st.y + 0.9f * warp + 0.3f * st.x));
+    // Whole cycles across the tile in s and t, so that the ripples run on over its edges.
+    const float ripple = std::sin(Tau * (7.0f * st.y + 0.9f * warp + st.x));
     const float grain = TileFbm(st, {64, 64}, 2, 103u);
     SurfaceSample s;
     s.height = 3.0f * drift + 0.6f * ripple * (0.5f + 0.5f * warp) + 0.15f * grain;
