@@ -65,16 +65,31 @@ bool CParticleSystem::Init(const ParticleParams& parameters, CTexture* sprite)
     renderProgram.Use();
     SetUniform(renderProgram, "gSampler", 0);
     SetUniform(renderProgram, "gBillboardSize", params.billboardSize);
-    for (int step = 0; step < kWarmUpSteps; ++step)
-    {
-        Simulate(kWarmUpStep);
-        readIndex = 1 - readIndex;
-    }
+    WarmUp();
     // The warm-up has no Draw to hand the rasterizer back; the first frame's
     // shadow, sky and scene passes need it.
     glDisable(GL_RASTERIZER_DISCARD);
     glBindVertexArray(0);
     return glGetError() == GL_NO_ERROR;
+}
+
+// Flakes emitted early in the warm-up have melted before it ends, so those
+// steps only account their emissions, drawing the same random numbers; the
+// steps whose flakes may last are simulated.
+void CParticleSystem::WarmUp()
+{
+    const int firstLasting = FirstLastingWarmUpStep(kWarmUpSteps, kWarmUpStep, params.genLifeMax);
+    if (updateProgram.linked)
+    {
+        updateProgram.Use();
+        for (int step = 0; step < firstLasting; ++step)
+            Emit(kWarmUpStep);
+    }
+    for (int step = firstLasting; step < kWarmUpSteps; ++step)
+    {
+        Simulate(kWarmUpStep);
+        readIndex = 1 - readIndex;
+    }
 }
 
 void CParticleSystem::SetUpdateUniforms(float dt) const

@@ -45,6 +45,7 @@ public:
 
 private:
     void CreateBuffers();
+    void WarmUp();
     void SetUpdateUniforms(float dt) const;
     void Emit(float dt);
     void Capture();

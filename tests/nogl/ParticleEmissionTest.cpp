@@ -58,3 +58,16 @@ TEST(ParticleEmission, NoRateOrAFloodStaysWithinBoundsAndRaisesNoFloatingPointFa
     EXPECT_EQ(flood.count, kCapacity);
     EXPECT_LT(std::abs(flood.accumulator), 1e-3f) << "what the buffers could not take is not owed";
 }
+
+TEST(ParticleEmission, WarmUpSimulatesOnlyTheStepsWhoseFlakesCanLast)
+{
+    // Ten-second flakes over a 30 s warm-up: the last 334 steps and a few to spare.
+    const int first = FirstLastingWarmUpStep(1000, 0.03f, 10.0f);
+    EXPECT_LE(first, 1000 - 334);
+    EXPECT_GE(first, 1000 - 350);
+    // Flakes that outlive the warm-up, odd lives and odd steps simulate everything.
+    for (float life : {30.0f, 1000.0f, INFINITY, NAN})
+        EXPECT_EQ(FirstLastingWarmUpStep(1000, 0.03f, life), 0) << life;
+    EXPECT_EQ(FirstLastingWarmUpStep(1000, 0.0f, 10.0f), 0);
+    EXPECT_EQ(FirstLastingWarmUpStep(1000, 0.03f, -5.0f), 990);
+}
