@@ -302,3 +302,41 @@ TEST_F(CaptureToolTest, EveryShaderStagePassesTheReferenceCompiler)
     EXPECT_GE(stages, 25u);
     EXPECT_EQ(Read(shaders / "basic.vert").find("#include"), std::string::npos) << "the final source, not the file";
 }
+
+TEST_F(CaptureToolTest, BenchTimesStagesOnTheGpuAndAgainstTheRasterFloor)
+{
+    // MESA_DEBUG makes the driver print any GL error that the timer queries or the floor raise.
+    const fs::path reportPath = dir / "r.json";
+    const ProcessResult result =
+        RunProcess("env MESA_DEBUG=1 " + binDir + "/kestrune-capture --bench --floor --frames 2 --hide-ui --report " +
+                       reportPath.string(),
+                   binDir, 240);
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(ErrorLines(result.output), "");
+    const size_t table = result.output.find("against the raster floor (2 alternating pairs");
+    ASSERT_NE(table, std::string::npos) << result.output;
+    for (const char* group : {"ShadowMapDir", "ShadowMapPoint", "Skymap+Render", "PostProcess", "frame"})
+        EXPECT_NE(result.output.find(std::string("\n  ") + group + " ", table), std::string::npos) << group;
+
+    const std::string report = Read(reportPath);
+    const std::vector<long> peak = FrameField(report, "peak_rss_kb");
+    ASSERT_EQ(peak.size(), 1u) << report;
+    EXPECT_GT(peak[0], 100000) << "a frame's targets alone take more";
+    EXPECT_EQ(Count(report, "\"gpu_stage_ms\": {\"Start\": "), 2u) << "both frames' timestamps arrive by the end";
+    const size_t gpuMedians = report.find("\"gpu_stage_ms_median\": {");
+    ASSERT_NE(gpuMedians, std::string::npos) << report;
+    const std::string medians = report.substr(gpuMedians, report.find('}', gpuMedians) - gpuMedians);
+    for (const char* stage : {"Start", "ShadowMapDir", "ShadowMapPoint", "Skymap", "Render", "PostProcess"})
+        EXPECT_NE(medians.find(std::string("\"") + stage + "\": "), std::string::npos) << stage;
+    for (const char* key : {"\"floor\": {\"pass_ms_median\": {", "\"cascades\": ", "\"fxaa\": ",
+                            "\"Skymap+Render\": {\"kestrune_ms\": ", "\"floor_ms\": {\"cascades\": "})
+        EXPECT_NE(report.find(key), std::string::npos) << key;
+    const size_t ratio = report.find("\"frame_to_floor_ratio\": ");
+    ASSERT_NE(ratio, std::string::npos);
+    EXPECT_GT(std::stod(report.substr(ratio + 24)), 1.0) << "the real frame costs more than its floor";
+
+    ExpectRefused("--floor --frames 2", "--floor needs --bench");
+    const ProcessResult help = Capture("--help");
+    EXPECT_NE(help.output.find("  --floor "), std::string::npos);
+    EXPECT_NE(help.output.find("gpu_stage_ms"), std::string::npos);
+}

@@ -165,6 +165,8 @@ std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::st
             options.hideUi = true;
         else if (option == "--bench")
             options.bench = true;
+        else if (option == "--floor")
+            options.floor = true;
         else if (option == "--gl-debug")
             options.glDebug = true;
         else if (!TakesValue(option))
@@ -183,6 +185,11 @@ std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::st
                 error = "bad value '" + std::string(argv[i]) + "' for " + option;
             return std::nullopt;
         }
+    }
+    if (options.floor && !options.bench)
+    {
+        error = "--floor needs --bench";
+        return std::nullopt;
     }
     return options;
 }
@@ -224,11 +231,17 @@ std::string CaptureUsage()
            NameList("X,Y,Z", SettingNames(SettingType::Vector3)) +
            "  --hide-ui                do not draw the user interface\n"
            "  --bench                  finish the GPU work of each stage before its mark, so stage\n"
-           "                           times are real, and print frame-time statistics\n"
+           "                           times are real, and print frame-time statistics; also\n"
+           "                           time each stage on the GPU with timestamp queries (the\n"
+           "                           report's gpu_stage_ms)\n"
+           "  --floor                  with --bench: before each frame draw the raster floor, the\n"
+           "                           frame's passes with trivial shaders and full-screen quads,\n"
+           "                           and print each stage group's time against it\n"
            "  --out FILE.png           where to write the final frame, as a PNG (or a JPEG when FILE\n"
            "                           ends in .jpg); default: no image\n"
-           "  --report FILE.json       write start-up time, per-frame times and stage marks, and\n"
-           "                           every 100 frames resident memory and live GL objects\n"
+           "  --report FILE.json       write start-up time, peak resident memory, per-frame times\n"
+           "                           and stage marks, every 100 frames resident memory and live\n"
+           "                           GL objects, and with --floor the floor's figures\n"
            "  --dump-textures DIR      after the last frame, write every registered render texture\n"
            "                           but \"None\" to DIR (made if missing) as KEY.png, spaces in\n"
            "                           the key as '_' (\"Depth texture\" -> Depth_texture.png);\n"

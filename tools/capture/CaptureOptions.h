@@ -41,6 +41,7 @@ struct CaptureOptions
     std::vector<MouseClick> clicks;
     bool hideUi = false;
     bool bench = false;
+    bool floor = false;
     std::string outPng;
     std::string reportJson;
     std::string dumpTexturesDir;

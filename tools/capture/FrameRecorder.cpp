@@ -1,30 +1,19 @@
 #include "FrameRecorder.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <map>
 
+#include "FloorComparison.h"
 #include "core/FormatString.h"
-
-double Percentile(std::vector<double> values, double percent)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    const double rank = std::ceil(percent / 100.0 * double(values.size()));
-    const size_t index = size_t(std::clamp(rank, 1.0, double(values.size()))) - 1;
-    return values[index];
-}
 
 double FrameRecorder::MsSince(Clock::time_point since) const
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-void FrameRecorder::BeginFrame()
+void FrameRecorder::BeginFrame(int frame)
 {
     current = FrameTiming();
+    current.frame = frame;
     frameStart = Clock::now();
     lastMark = frameStart;
 }
@@ -49,15 +38,21 @@ void FrameRecorder::EndFrame(double clockDeltaMs, bool measured)
         frames.push_back(current);
 }
 
+void FrameRecorder::SetGpuStages(int frame, const StageTimes& stages)
+{
+    for (FrameTiming& timing : frames)
+        if (timing.frame == frame)
+            timing.gpuStages = stages;
+}
+
 namespace
 {
-std::map<std::string, std::vector<double>> StageSamples(const std::vector<FrameTiming>& frames)
+std::vector<StageTimes> CpuFrames(const std::vector<FrameTiming>& frames)
 {
-    std::map<std::string, std::vector<double>> samples;
+    std::vector<StageTimes> stages;
     for (const FrameTiming& frame : frames)
-        for (const auto& [name, ms] : frame.stages)
-            samples[name].push_back(ms);
-    return samples;
+        stages.push_back(frame.stages);
+    return stages;
 }
 
 std::vector<double> FrameSamples(const std::vector<FrameTiming>& frames)
@@ -68,13 +63,55 @@ std::vector<double> FrameSamples(const std::vector<FrameTiming>& frames)
     return samples;
 }
 
-std::string StageObject(const std::vector<std::pair<std::string, double>>& stages)
+std::vector<StageTimes> FloorFrames(const std::vector<FrameTiming>& frames)
 {
-    std::string json = "{";
-    for (size_t i = 0; i < stages.size(); ++i)
-        json += FormatString("%s\"%s\": %.3f", i ? ", " : "", stages[i].first.c_str(), stages[i].second);
+    std::vector<StageTimes> passes;
+    for (const FrameTiming& frame : frames)
+        if (!frame.floorPasses.empty())
+            passes.push_back(frame.floorPasses);
+    return passes;
+}
+
+std::string StageLines(const StageTimes& medians)
+{
+    std::string text;
+    for (const auto& [name, ms] : medians)
+        text += FormatString("  %-16s %8.2f ms\n", name.c_str(), ms);
+    return text;
+}
+}
+
+std::vector<StageTimes> FrameRecorder::GpuFrames() const
+{
+    std::vector<StageTimes> stages;
+    for (const FrameTiming& frame : frames)
+        if (frame.gpuStages)
+            stages.push_back(*frame.gpuStages);
+    return stages;
+}
+
+std::string FrameRecorder::FrameJson(const FrameTiming& frame) const
+{
+    std::string json = FormatString("{\"dt_ms\": %.3f, \"clock_dt_ms\": %.3f, \"particles\": %d, \"vertex_count\": %d, "
+                                    "\"stages\": %s",
+                                    frame.frameMs, frame.clockDeltaMs, frame.particles, frame.vertexCount,
+                                    StageTimesJson(frame.stages).c_str());
+    if (frame.gpuStages)
+        json += ", \"gpu_stage_ms\": " + StageTimesJson(*frame.gpuStages);
+    if (!frame.floorPasses.empty())
+        json += ", \"floor_ms\": " + StageTimesJson(frame.floorPasses);
     return json + "}";
 }
+
+std::string FrameRecorder::SummaryJson() const
+{
+    const std::vector<double> frameSamples = FrameSamples(frames);
+    std::string json = FormatString("{\"frame_ms_median\": %.3f, \"frame_ms_p95\": %.3f, \"stage_ms_median\": %s",
+                                    Percentile(frameSamples, 50.0), Percentile(frameSamples, 95.0),
+                                    StageTimesJson(StageMedians(CpuFrames(frames))).c_str());
+    if (gpuTimed)
+        json += ", \"gpu_stage_ms_median\": " + StageTimesJson(StageMedians(GpuFrames()));
+    return json + "}";
 }
 
 bool FrameRecorder::WriteReport(const std::string& path) const
@@ -82,25 +119,20 @@ bool FrameRecorder::WriteReport(const std::string& path) const
     FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr)
         return false;
-    std::fprintf(file, "{\n  \"startup_ms\": %.3f,\n  \"frames\": [\n", startupMs);
+    std::fprintf(file, "{\n  \"startup_ms\": %.3f,\n  \"peak_rss_kb\": %ld,\n  \"frames\": [\n", startupMs,
+                 peakResidentKb);
     for (size_t i = 0; i < frames.size(); ++i)
-        std::fprintf(file,
-                     "    {\"dt_ms\": %.3f, \"clock_dt_ms\": %.3f, \"particles\": %d, \"vertex_count\": %d, "
-                     "\"stages\": %s}%s\n",
-                     frames[i].frameMs, frames[i].clockDeltaMs, frames[i].particles, frames[i].vertexCount,
-                     StageObject(frames[i].stages).c_str(), i + 1 < frames.size() ? "," : "");
-    std::vector<std::pair<std::string, double>> medians;
-    for (const auto& [name, samples] : StageSamples(frames))
-        medians.emplace_back(name, Percentile(samples, 50.0));
-    const std::vector<double> frameSamples = FrameSamples(frames);
+        std::fprintf(file, "    %s%s\n", FrameJson(frames[i]).c_str(), i + 1 < frames.size() ? "," : "");
     std::fprintf(file, "  ],\n  \"resources\": [\n");
     for (size_t i = 0; i < resourceSamples.size(); ++i)
         std::fprintf(file, "    %s%s\n", ResourceSampleJson(resourceSamples[i]).c_str(),
                      i + 1 < resourceSamples.size() ? "," : "");
-    std::fprintf(file,
-                 "  ],\n  \"summary\": {\"frame_ms_median\": %.3f, \"frame_ms_p95\": %.3f, "
-                 "\"stage_ms_median\": %s}\n}\n",
-                 Percentile(frameSamples, 50.0), Percentile(frameSamples, 95.0), StageObject(medians).c_str());
+    std::fprintf(file, "  ],\n");
+    const std::vector<StageTimes> floorFrames = FloorFrames(frames);
+    if (!floorFrames.empty())
+        std::fprintf(file, "  \"floor\": %s,\n",
+                     FloorJson(CompareWithFloor(frames), StageMedians(floorFrames)).c_str());
+    std::fprintf(file, "  \"summary\": %s\n}\n", SummaryJson().c_str());
     return std::fclose(file) == 0;
 }
 
@@ -111,12 +143,19 @@ std::string FrameRecorder::Summary() const
                                     "frame time: median %.2f ms, p95 %.2f ms\nstage medians:\n",
                                     frames.size(), startupMs, Percentile(frameSamples, 50.0),
                                     Percentile(frameSamples, 95.0));
-    for (const auto& [name, samples] : StageSamples(frames))
-        text += FormatString("  %-16s %8.2f ms\n", name.c_str(), Percentile(samples, 50.0));
+    text += StageLines(StageMedians(CpuFrames(frames)));
+    const std::vector<StageTimes> gpuFrames = GpuFrames();
+    if (gpuTimed)
+        text += FormatString("GPU stage medians (timer queries, %zu frames):\n", gpuFrames.size()) +
+                StageLines(StageMedians(gpuFrames));
     if (!resourceSamples.empty())
         text += FormatString("resident memory: first %ld KiB, middle %ld KiB, last %ld KiB\n",
                              resourceSamples.front().residentKb,
                              resourceSamples[resourceSamples.size() / 2].residentKb,
                              resourceSamples.back().residentKb);
+    text += FormatString("peak resident memory: %ld KiB\n", peakResidentKb);
+    const std::vector<StageTimes> floorFrames = FloorFrames(frames);
+    if (!floorFrames.empty())
+        text += FloorTable(CompareWithFloor(frames), floorFrames.size());
     return text;
 }

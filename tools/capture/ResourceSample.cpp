@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 #include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "core/FormatString.h"
@@ -38,6 +39,13 @@ long ResidentMemoryKb()
     const int read = std::fscanf(file, "%ld %ld", &sizePages, &residentPages);
     std::fclose(file);
     return read == 2 ? residentPages * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+long PeakResidentMemoryKb()
+{
+    rusage usage = {};
+    // Linux counts ru_maxrss in KiB.
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 ResourceSample TakeResourceSample(int frame)

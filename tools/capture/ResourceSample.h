@@ -20,6 +20,10 @@ struct ResourceSample
 // Resident set size of this process in KiB, from /proc/self/statm; 0 where unreadable.
 long ResidentMemoryKb();
 
+// The most this process has had resident so far, in KiB, from its own resource
+// accounting (getrusage); 0 where unavailable.
+long PeakResidentMemoryKb();
+
 // Resident memory and the live GL objects of the current context, found by
 // asking the driver about every name below 65536.
 ResourceSample TakeResourceSample(int frame);

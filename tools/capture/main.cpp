@@ -10,7 +10,9 @@
 #include "CaptureOptions.h"
 #include "FrameCapture.h"
 #include "FrameRecorder.h"
+#include "GpuStageTimer.h"
 #include "MouseClicks.h"
+#include "RasterFloor.h"
 #include "ResourceSample.h"
 #include "ShaderDump.h"
 #include "TextureDump.h"
@@ -32,6 +34,13 @@ std::optional<int32_t> nextMarkClock;
 std::chrono::steady_clock::time_point frameBegan;
 int currentFrame = 0;
 std::array<uint8_t, SDL_NUM_SCANCODES> keyboard = {};
+GpuStageTimer gpuTimer;
+RasterFloor rasterFloor;
+
+double MsSince(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+}
 
 // SDL's real key state plus the keys held for the current frame.
 const uint8_t* HeldKeyboard(const CaptureOptions& options)
@@ -81,7 +90,11 @@ void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
     SetKeyboardSource([&options] { return HeldKeyboard(options); });
     CRenderSettings::GetInstance().profilerMarkObserver = [&options, &recorder](const std::string& name) {
         if (options.bench)
+        {
+            // The timestamp goes in ahead of the finish, which sends it to the GPU with the stage's work.
+            gpuTimer.Mark(name);
             glFinish();
+        }
         recorder.Mark(name);
         const auto spent = std::chrono::steady_clock::now() - frameBegan;
         nextMarkClock = AdvanceClockMs(steppedClock,
@@ -89,8 +102,31 @@ void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
     };
 }
 
+// The GPU timer for --bench and the raster floor for --floor; false when the floor cannot be made.
+bool CreateInstruments(const CaptureOptions& options, const CApplication& app, FrameRecorder& recorder)
+{
+    if (options.bench && gpuTimer.Create())
+        recorder.SetGpuTimed();
+    else if (options.bench)
+        std::fprintf(stderr, "kestrune-capture: the OpenGL context has no timestamp counter: no GPU stage times\n");
+    const CRenderSettings& settings = CRenderSettings::GetInstance();
+    return !options.floor ||
+           rasterFloor.Create(app.width, app.height, settings.shadowMapWidth, settings.shadowMapHeight);
+}
+
+// Waits for the GPU times still in flight, hands them to the recorder and frees the instruments.
+void FinishInstruments(FrameRecorder& recorder)
+{
+    gpuTimer.Finish();
+    for (const auto& [frame, stages] : gpuTimer.Results())
+        recorder.SetGpuStages(frame, stages);
+    gpuTimer.Destroy();
+    rasterFloor.Destroy();
+}
+
+// Time spent on the raster floor before the first frame is presented is left out of the start-up time.
 bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& scene, FrameRecorder& recorder,
-               std::chrono::steady_clock::time_point started)
+               std::chrono::steady_clock::time_point started, double floorMs)
 {
     bool written = options.outPng.empty();
     const int total = options.warmup + options.frames;
@@ -104,21 +140,28 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
     app.deltaTime = 0.0f;
     for (currentFrame = 1; currentFrame <= total && !app.quit; ++currentFrame)
     {
+        // Floor and frame alternate, so that both see the machine in the same state.
+        const auto floorBegan = std::chrono::steady_clock::now();
+        const StageTimes floorPasses = options.floor ? rasterFloor.Draw() : StageTimes();
+        if (currentFrame == 1)
+            floorMs += MsSince(floorBegan);
         ApplySettingOverrides(options.settings, currentFrame, Targets(scene));
         steppedClock = AdvanceClockMs(steppedClock, options.stepMs);
         frameBegan = std::chrono::steady_clock::now();
-        recorder.BeginFrame();
+        recorder.BeginFrame(currentFrame);
+        gpuTimer.BeginFrame(currentFrame);
         DeliverClicks(options.clicks, currentFrame, app.window);
         app.ProcessEvents();
         app.Update();
         app.RenderFrame();
+        gpuTimer.EndFrame();
         recorder.Count(scene.particles.particleCount, CRenderSettings::GetInstance().vertexCount);
+        recorder.SetFloorPasses(floorPasses);
         recorder.EndFrame(app.deltaTime * 1000.0, currentFrame > options.warmup);
         if (currentFrame % 100 == 0)
             recorder.AddResourceSample(TakeResourceSample(currentFrame));
         if (currentFrame == 1)
-            recorder.SetStartupMs(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+            recorder.SetStartupMs(MsSince(started) - floorMs);
     }
     return written;
 }
@@ -167,12 +210,24 @@ int main(int argc, char** argv)
     }
     ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
     ApplySettings(*options, app, *scene);
-    const bool written = RunFrames(*options, app, *scene, recorder, started);
+    const auto instrumentsBegan = std::chrono::steady_clock::now();
+    if (!CreateInstruments(*options, app, recorder))
+    {
+        std::fprintf(stderr, "kestrune-capture: the raster floor could not be made\n");
+        FinishInstruments(recorder);
+        app.Shutdown();
+        SDL_Quit();
+        delete scene;
+        return 1;
+    }
+    const bool written = RunFrames(*options, app, *scene, recorder, started, MsSince(instrumentsBegan));
+    FinishInstruments(recorder);
     const bool dumped = options->dumpTexturesDir.empty() ||
                         DumpRenderTextures(CRenderSettings::GetInstance().renderTextures, options->dumpTexturesDir);
     app.Shutdown();
     SDL_Quit();
     delete scene;
+    recorder.SetPeakResidentKb(PeakResidentMemoryKb());
 
     int status = dumped && !shaderDumpFailed ? 0 : 1;
     if (options->glDebug)
