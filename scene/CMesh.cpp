@@ -36,7 +36,7 @@ CMesh::CMesh(CMesh&& other) noexcept
       positionBuffer(std::exchange(other.positionBuffer, {})), normalBuffer(std::exchange(other.normalBuffer, {})),
       texCoordBuffer(std::exchange(other.texCoordBuffer, {})), tangentBuffer(std::exchange(other.tangentBuffer, {})),
       bitangentBuffer(std::exchange(other.bitangentBuffer, {})), subMeshes(std::move(other.subMeshes)),
-      materials(std::move(other.materials))
+      subMeshBounds(std::move(other.subMeshBounds)), materials(std::move(other.materials))
 {
 }
 
@@ -53,6 +53,7 @@ CMesh& CMesh::operator=(CMesh&& other) noexcept
         tangentBuffer = std::exchange(other.tangentBuffer, {});
         bitangentBuffer = std::exchange(other.bitangentBuffer, {});
         subMeshes = std::move(other.subMeshes);
+        subMeshBounds = std::move(other.subMeshBounds);
         materials = std::move(other.materials);
     }
     return *this;
@@ -74,6 +75,7 @@ void CMesh::Clear()
         vao = 0;
     }
     subMeshes.clear();
+    subMeshBounds.clear();
     materials.clear();
 }
 
@@ -108,6 +110,7 @@ bool CMesh::InitFromScene(const aiScene& scene, const std::string& path)
         return false;
     }
     subMeshes = streams.subsets;
+    subMeshBounds = SubsetBounds(streams);
     materials.resize(scene.mNumMaterials);
     InitMaterials(scene, path);
     Upload(streams);
@@ -143,26 +146,50 @@ void CMesh::Upload(const MeshStreams& streams)
     UploadStream(indexBuffer, streams.indices, GL_ELEMENT_ARRAY_BUFFER);
 }
 
-void CMesh::Render(CShaderProgram* program) const
+void CMesh::Render(CShaderProgram* program, const EntryFilter& drawEntry) const
 {
     glBindVertexArray(vao);
-    int& vertexCount = CRenderSettings::GetInstance().vertexCount;
-    for (const SubMesh& subMesh : subMeshes)
+    // Neighbouring sub-meshes with one material (the pieces of a landscape)
+    // are drawn by one call, with the material set up once.
+    for (size_t first = 0; first < subMeshes.size();)
     {
-        const CMaterial* material =
-            subMesh.materialIndex < materials.size() ? &materials[subMesh.materialIndex] : nullptr;
-        if (program)
-            program->SetupMaterial(material);
-        if (material)
-            material->Bind();
-        glDrawElementsBaseVertex(GL_TRIANGLES, GLsizei(subMesh.numIndices), GL_UNSIGNED_INT,
-                                 reinterpret_cast<const void*>(size_t(subMesh.baseIndex) * sizeof(unsigned)),
-                                 GLint(subMesh.baseVertex));
-        if (material)
-            material->Unbind();
-        vertexCount += int(subMesh.numIndices);
+        size_t end = first + 1;
+        while (end < subMeshes.size() && subMeshes[end].materialIndex == subMeshes[first].materialIndex)
+            ++end;
+        DrawRun(first, end, program, drawEntry);
+        first = end;
     }
     glBindVertexArray(0);
+}
+
+void CMesh::DrawRun(size_t first, size_t end, CShaderProgram* program, const EntryFilter& drawEntry) const
+{
+    std::vector<GLsizei> counts;
+    std::vector<const void*> offsets;
+    std::vector<GLint> baseVertices;
+    int& vertexCount = CRenderSettings::GetInstance().vertexCount;
+    for (size_t i = first; i < end; ++i)
+    {
+        if (drawEntry && !drawEntry(i))
+            continue;
+        const SubMesh& subMesh = subMeshes[i];
+        vertexCount += int(subMesh.numIndices);
+        counts.push_back(GLsizei(subMesh.numIndices));
+        offsets.push_back(reinterpret_cast<const void*>(size_t(subMesh.baseIndex) * sizeof(unsigned)));
+        baseVertices.push_back(GLint(subMesh.baseVertex));
+    }
+    if (counts.empty())
+        return;
+    const unsigned materialIndex = subMeshes[first].materialIndex;
+    const CMaterial* material = materialIndex < materials.size() ? &materials[materialIndex] : nullptr;
+    if (program)
+        program->SetupMaterial(material);
+    if (material)
+        material->Bind();
+    glMultiDrawElementsBaseVertex(GL_TRIANGLES, counts.data(), GL_UNSIGNED_INT, offsets.data(),
+                                  GLsizei(counts.size()), baseVertices.data());
+    if (material)
+        material->Unbind();
 }
 
 void CMesh::SetMaterial(size_t index, const std::string& texturePath)

@@ -2,9 +2,11 @@
 
 #include <GL/glew.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "scene/BoundingBox.h"
 #include "scene/CMaterial.h"
 #include "scene/MeshStreams.h"
 #include "scene/CVertexBufferObject.h"
@@ -19,6 +21,8 @@ class CMesh
 {
 public:
     using SubMesh = MeshSubset;
+    // Picks the sub-meshes a draw covers, by index.
+    using EntryFilter = std::function<bool(size_t entry)>;
 
     CMesh() = default;
     CMesh(CMesh&& other) noexcept;
@@ -28,8 +32,10 @@ public:
     ~CMesh();
 
     bool Load(const std::string& path);
-    // Draws every sub-mesh; `program` (may be null) sets up each material first.
-    void Render(CShaderProgram* program) const;
+    // Draws every sub-mesh, or with `drawEntry` only those it picks; `program`
+    // (may be null) sets up each material first. Neighbouring sub-meshes of one
+    // material (the pieces of a landscape) go in one call.
+    void Render(CShaderProgram* program, const EntryFilter& drawEntry = {}) const;
     void SetMaterial(size_t index, const std::string& texturePath);
     // Frees the buffers, the vertex array, the sub-meshes and the materials.
     void Clear();
@@ -42,10 +48,13 @@ public:
     CVertexBufferObject tangentBuffer;
     CVertexBufferObject bitangentBuffer;
     std::vector<SubMesh> subMeshes;
+    std::vector<BoundingBox> subMeshBounds; // model-space bounds, one per sub-mesh
     std::vector<CMaterial> materials;
 
 private:
     bool InitFromScene(const aiScene& scene, const std::string& path);
     void InitMaterials(const aiScene& scene, const std::string& path);
     void Upload(const MeshStreams& streams);
+    // Draws the picked sub-meshes among [first, end), which share one material.
+    void DrawRun(size_t first, size_t end, CShaderProgram* program, const EntryFilter& drawEntry) const;
 };

@@ -102,3 +102,21 @@ bool BuildMeshStreams(const aiScene& scene, MeshStreams& streams, std::string& e
     }
     return true;
 }
+
+std::vector<BoundingBox> SubsetBounds(const MeshStreams& streams)
+{
+    const size_t vertexCount = streams.positions.size() / 3;
+    std::vector<BoundingBox> bounds(streams.subsets.size());
+    for (size_t i = 0; i < streams.subsets.size(); ++i)
+    {
+        const size_t first = streams.subsets[i].baseVertex;
+        const size_t end = i + 1 < streams.subsets.size() ? streams.subsets[i + 1].baseVertex : vertexCount;
+        for (size_t v = first; v < end; ++v)
+        {
+            const glm::vec3 p(streams.positions[3 * v], streams.positions[3 * v + 1], streams.positions[3 * v + 2]);
+            bounds[i].lo = v == first ? p : glm::min(bounds[i].lo, p);
+            bounds[i].hi = v == first ? p : glm::max(bounds[i].hi, p);
+        }
+    }
+    return bounds;
+}

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "scene/BoundingBox.h"
+
 struct aiScene;
 
 // Where one sub-mesh lies in a model's shared streams.
@@ -28,3 +30,7 @@ struct MeshStreams
 // refers to a vertex that its mesh does not have or the model is too large to
 // index with 32 bits; nothing is drawn from such a model.
 bool BuildMeshStreams(const aiScene& scene, MeshStreams& streams, std::string& error);
+
+// Model-space bounds of each subset's vertices, in subset order; a subset
+// without vertices gets an empty box at the origin.
+std::vector<BoundingBox> SubsetBounds(const MeshStreams& streams);

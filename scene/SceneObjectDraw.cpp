@@ -1,9 +1,9 @@
 #include "scene/SceneObjectDraw.h"
 
-#include "scene/CMesh.h"
 #include "shaders/CShaderProgram.h"
 
-void DrawSceneObject(const SceneObject& object, CShaderProgram* overrideProgram, uint32_t excludedFlags)
+void DrawSceneObject(const SceneObject& object, CShaderProgram* overrideProgram, uint32_t excludedFlags,
+                     const CMesh::EntryFilter& drawEntry)
 {
     if ((object.flags & excludedFlags) != 0)
         return;
@@ -17,5 +17,5 @@ void DrawSceneObject(const SceneObject& object, CShaderProgram* overrideProgram,
         program->SetupEntity(object);
     }
     if (object.mesh != nullptr)
-        object.mesh->Render(program);
+        object.mesh->Render(program, drawEntry);
 }

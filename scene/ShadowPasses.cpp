@@ -1,6 +1,7 @@
 #include "scene/ShadowPasses.h"
 
 #include <GL/glew.h>
+#include <functional>
 #include <limits>
 
 #include "app/CApplication.h"
@@ -9,7 +10,9 @@
 #include "scene/CCascadeShadowMap.h"
 #include "scene/CPointShadowMap.h"
 #include "scene/CascadeFit.h"
+#include "scene/CubeFaces.h"
 #include "scene/SceneObjectDraw.h"
+#include "scene/ShadowCulling.h"
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
 
@@ -17,10 +20,33 @@ namespace
 {
 const uint32_t kNotCasting = FlagNoShadow | FlagHidden;
 
-void DrawCasters(const std::vector<SceneObject>& objects, CShaderProgram& program)
+// World-space bounds of every sub-mesh of every object, in object order.
+using CasterBounds = std::vector<std::vector<BoundingBox>>;
+// True for a caster that cannot change the map being drawn.
+using CasterCull = std::function<bool(const BoundingBox& bounds)>;
+
+CasterBounds WorldBounds(const std::vector<SceneObject>& objects)
 {
-    for (const SceneObject& object : objects)
-        DrawSceneObject(object, &program, kNotCasting);
+    CasterBounds bounds(objects.size());
+    for (size_t i = 0; i < objects.size(); ++i)
+    {
+        if (objects[i].mesh == nullptr)
+            continue;
+        const glm::mat4 model = MakeModelMatrix(objects[i]).ToGlm();
+        for (const BoundingBox& box : objects[i].mesh->subMeshBounds)
+            bounds[i].push_back(TransformBox(box, model));
+    }
+    return bounds;
+}
+
+void DrawCasters(const std::vector<SceneObject>& objects, CShaderProgram& program, const CasterBounds& bounds,
+                 const CasterCull& culled)
+{
+    for (size_t i = 0; i < objects.size(); ++i)
+    {
+        const std::vector<BoundingBox>& entries = bounds[i];
+        DrawSceneObject(objects[i], &program, kNotCasting, [&](size_t entry) { return !culled(entries[entry]); });
+    }
 }
 }
 
@@ -45,6 +71,8 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& pr
     // Casters between the sun and a cascade box still shadow it: keep their depth
     // at the box's near plane instead of clipping them away.
     glEnable(GL_DEPTH_CLAMP);
+    const CasterBounds bounds = WorldBounds(objects);
+    const glm::mat4 lightView = MakeLightView(settings.dirLight.Direction).ToGlm();
     for (int i = 0; i < CCascadeShadowMap::kCascadeCount; ++i)
     {
         shadowMap.BindForWriting(i);
@@ -52,7 +80,9 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& pr
         glClear(GL_DEPTH_BUFFER_BIT);
         glEnable(GL_POLYGON_OFFSET_FILL);
         glPolygonOffset(2.0f, 2.0f);
-        DrawCasters(objects, program);
+        const CascadeBox& cascade = settings.cascadeOrthoBounds[size_t(i)];
+        DrawCasters(objects, program, bounds,
+                    [&](const BoundingBox& caster) { return OutsideCascade(caster, lightView, cascade); });
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_POLYGON_OFFSET_FILL);
@@ -69,19 +99,25 @@ void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CSha
     glCullFace(GL_FRONT);
     const float farthest = std::numeric_limits<float>::max();
     glClearColor(farthest, farthest, farthest, farthest);
+    const CasterBounds bounds = WorldBounds(objects);
     for (size_t light = 0; light < settings.pointLights.size(); ++light)
     {
         const PointLight& pointLight = settings.pointLights[light];
         if (!pointLight.ShadowMapEnabled || pointLight.ShadowMap < 0 ||
             size_t(pointLight.ShadowMap) >= shadowMaps.size())
             continue;
+        const float reach = PointLightReach(pointLight);
         for (int face = 0; face < 6; ++face)
         {
             shadowMaps[size_t(pointLight.ShadowMap)]->BindFaceForWriting(face);
             program.lightIndex = int(light);
             program.faceIndex = face;
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            DrawCasters(objects, program);
+            const CubeFace& cubeFace = CubeFaceTable[size_t(face)];
+            DrawCasters(objects, program, bounds, [&](const BoundingBox& caster) {
+                return BeyondReach(caster, pointLight.Position, reach) ||
+                       OutsideCubeFace(caster, pointLight.Position, cubeFace);
+            });
         }
     }
     settings.AddProfilerMark("ShadowMapPoint");

@@ -13,10 +13,13 @@ class CShaderProgramPointLightShadowMap;
 // and points the shadow-map program at it.
 void UpdateCascade(int cascadeIndex, CShaderProgramShadowMap& program);
 
-// Renders every shadow caster into the four sun cascades ("ShadowMapDir").
+// Renders the shadow casters into the four sun cascades ("ShadowMapDir"); each
+// cascade skips the sub-meshes that lie outside its box across the light or
+// beyond its far side.
 void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& program,
                        const std::vector<SceneObject>& objects);
 
-// Renders the six cube faces of every shadow-casting point light ("ShadowMapPoint").
+// Renders the six cube faces of every shadow-casting point light ("ShadowMapPoint");
+// each face skips the sub-meshes outside its frustum or beyond the light's reach.
 void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CShaderProgramPointLightShadowMap& program,
                            const std::vector<SceneObject>& objects);

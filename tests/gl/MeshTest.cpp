@@ -138,6 +138,57 @@ TEST(Mesh, LoadsSubMeshesStreamsAndConventionalTextures)
     program.Destroy();
 }
 
+TEST(Mesh, KeepsEachSubMeshsBoundsAndCanDrawOnlyThePickedOnes)
+{
+    TempDir dir("mesh-pick");
+    WriteTwoMaterialModel(dir);
+    CRecordingProgram program(dir);
+    program.Create();
+    testing::internal::CaptureStdout();
+    CMesh mesh;
+    ASSERT_TRUE(mesh.Load(dir.Path("two.obj")));
+    testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(mesh.subMeshBounds.size(), 2u);
+    EXPECT_EQ(mesh.subMeshBounds[0].lo, glm::vec3(0.0f));
+    EXPECT_EQ(mesh.subMeshBounds[0].hi, glm::vec3(1.0f, 1.0f, 0.0f));
+    EXPECT_EQ(mesh.subMeshBounds[1].lo, glm::vec3(2.0f, 0.0f, 0.0f));
+    EXPECT_EQ(mesh.subMeshBounds[1].hi, glm::vec3(3.0f, 1.0f, 0.0f));
+
+    // Only the second sub-mesh is drawn and counted.
+    int& counter = CRenderSettings::GetInstance().vertexCount;
+    const int before = counter;
+    program.Use();
+    mesh.Render(&program, [](size_t entry) { return entry == 1; });
+    glUseProgram(0);
+    EXPECT_EQ(counter - before, 3);
+    ASSERT_EQ(program.materials.size(), 1u);
+    EXPECT_EQ(program.materials[0], &mesh.materials[mesh.subMeshes[1].materialIndex]);
+
+    // Neighbouring pieces of one material set it up once for all of them.
+    dir.Write("pieces.obj", "mtllib two.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
+                            "o a\nusemtl plain\nf 1 2 3\no b\nusemtl plain\nf 1 3 2\no c\nusemtl plain\nf 2 3 1\n");
+    testing::internal::CaptureStdout();
+    CMesh pieces;
+    ASSERT_TRUE(pieces.Load(dir.Path("pieces.obj")));
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(pieces.subMeshes.size(), 3u);
+    program.materials.clear();
+    program.Use();
+    pieces.Render(&program, [](size_t entry) { return entry != 1; });
+    pieces.Render(&program, [](size_t) { return false; });
+    glUseProgram(0);
+    EXPECT_EQ(program.materials.size(), 1u);
+    EXPECT_EQ(counter - before, 3 + 2 * 3);
+
+    CMesh moved(std::move(mesh));
+    EXPECT_EQ(moved.subMeshBounds.size(), 2u);
+    moved.Clear();
+    EXPECT_TRUE(moved.subMeshBounds.empty());
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    program.Destroy();
+}
+
 TEST(Mesh, AModelWithoutTextureCoordinatesDrawsWithZeros)
 {
     TempDir dir("mesh-nouv");

@@ -5,7 +5,10 @@
 #include <assimp/scene.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -167,10 +170,59 @@ TEST(DatasetModels, LandscapeCarriesEveryLanternFootFlatAtItsHeight)
             ASSERT_TRUE(height.has_value()) << x << ", " << z;
             EXPECT_NEAR(*height, object.y, 0.05f) << x << ", " << z;
         }
+}
 
-    const Bounds bounds = NodeBounds(scene, scene->mRootNode, "ground");
-    EXPECT_TRUE(bounds.low.x <= -600.0f && bounds.low.z <= -600.0f && bounds.high.x >= 600.0f && bounds.high.z >= 600.0f);
-    EXPECT_GT(bounds.high.y, 40.0f); // hills rise towards the horizon
+TEST(DatasetModels, LandscapeIsCutIntoWatertightPiecesThatCoverTheTerrain)
+{
+    Assimp::Importer importer;
+    const aiScene* scene = Load(importer, "scene/snow_landscape.obj");
+    ASSERT_NE(scene, nullptr) << importer.GetErrorString();
+    ASSERT_GE(scene->mNumMeshes, 16u);
+
+    // Each edge, by its two end positions, with the triangles that use it; and
+    // the normal and texture coordinate found at each position.
+    using Position = std::array<float, 3>;
+    std::map<std::pair<Position, Position>, int> edges;
+    std::map<Position, std::pair<glm::vec3, glm::vec3>> attributes;
+    Bounds all;
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m)
+    {
+        const aiMesh* mesh = scene->mMeshes[m];
+        Bounds piece;
+        for (unsigned v = 0; v < mesh->mNumVertices; ++v)
+        {
+            const glm::vec3 p = Vertex(mesh, v);
+            piece.low = glm::min(piece.low, p);
+            piece.high = glm::max(piece.high, p);
+            const std::pair<glm::vec3, glm::vec3> shading(
+                glm::vec3(mesh->mNormals[v].x, mesh->mNormals[v].y, mesh->mNormals[v].z),
+                glm::vec3(mesh->mTextureCoords[0][v].x, mesh->mTextureCoords[0][v].y, 0.0f));
+            const auto [found, added] = attributes.emplace(Position{p.x, p.y, p.z}, shading);
+            EXPECT_TRUE(added || found->second == shading) << "seam at " << p.x << ", " << p.z;
+        }
+        EXPECT_LT(std::min(piece.high.x - piece.low.x, piece.high.z - piece.low.z), 640.0f) << "piece " << m;
+        all.low = glm::min(all.low, piece.low);
+        all.high = glm::max(all.high, piece.high);
+        for (unsigned f = 0; f < mesh->mNumFaces; ++f)
+            for (unsigned corner = 0; corner < 3; ++corner)
+            {
+                const glm::vec3 a = Vertex(mesh, mesh->mFaces[f].mIndices[corner]);
+                const glm::vec3 b = Vertex(mesh, mesh->mFaces[f].mIndices[(corner + 1) % 3]);
+                const Position pa{a.x, a.y, a.z}, pb{b.x, b.y, b.z};
+                ++edges[std::minmax(pa, pb)];
+            }
+    }
+    EXPECT_TRUE(all.low.x <= -640.0f && all.low.z <= -640.0f && all.high.x >= 640.0f && all.high.z >= 640.0f);
+    EXPECT_GT(all.high.y, 40.0f); // hills rise towards the horizon
+
+    // Closed: every edge inside the terrain's outline joins two triangles, across pieces too.
+    const auto alongOutline = [](const Position& a, const Position& b) {
+        return (std::abs(a[0]) == 640.0f && a[0] == b[0]) || (std::abs(a[2]) == 640.0f && a[2] == b[2]);
+    };
+    size_t open = 0;
+    for (const auto& [edge, triangles] : edges)
+        open += triangles != (alongOutline(edge.first, edge.second) ? 1 : 2) ? 1 : 0;
+    EXPECT_EQ(open, 0u);
 }
 
 TEST(DatasetModels, EveryLanternLightSitsInsideItsLanternsChamber)

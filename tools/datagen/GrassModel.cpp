@@ -1,5 +1,8 @@
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
+#include <string>
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -14,6 +17,24 @@ namespace
 const int ClumpCount = 430;
 const int BladesPerClump = 10;
 const int RockCount = 16;
+// Grass grows out to this radius; the model is cut into a square grid of
+// pieces over it, so that the shadow passes can leave out what a cascade or
+// cube face cannot see.
+const float GrassRadius = 58.0f;
+const int PiecesPerSide = 6;
+
+// The triangles of one piece, by object: grass, bare rock, snowy rock.
+using PieceFaces = std::array<std::vector<glm::uvec3>, 3>;
+const char* const PieceObjects[3] = {"grass", "rock", "rock_snow"};
+
+// The piece whose square holds the point p (x, z); points past the grid go to its edge.
+PieceFaces& PieceAt(std::vector<PieceFaces>& pieces, glm::vec2 p)
+{
+    const float size = 2.0f * GrassRadius / PiecesPerSide;
+    const int column = std::clamp(int(std::floor((p.x + GrassRadius) / size)), 0, PiecesPerSide - 1);
+    const int row = std::clamp(int(std::floor((p.y + GrassRadius) / size)), 0, PiecesPerSide - 1);
+    return pieces[size_t(row * PiecesPerSide + column)];
+}
 
 // Keeps the table and the gate's feet free of grass and rocks.
 bool Blocked(glm::vec2 p, float margin)
@@ -39,7 +60,7 @@ glm::vec2 RandomSpot(CRandom& random, float inner, float outer, float margin)
 }
 
 // One tapered, bent blade, both faces, three triangles a side.
-void AddBlade(CMeshBuilder& mesh, CRandom& random, glm::vec3 root)
+void AddBlade(CMeshBuilder& mesh, CRandom& random, glm::vec3 root, std::vector<glm::uvec3>& faces)
 {
     const float height = random.Range(0.35f, 0.95f);
     const float width = random.Range(0.035f, 0.06f);
@@ -60,9 +81,7 @@ void AddBlade(CMeshBuilder& mesh, CRandom& random, glm::vec3 root)
             v[i] = mesh.AddVertex(points[i], normal, uvs[i]);
         // The triangle order is the same for both faces; AddTriangle turns
         // each to the side its normal points to.
-        mesh.AddTriangle(v[0], v[1], v[2]);
-        mesh.AddTriangle(v[0], v[2], v[3]);
-        mesh.AddTriangle(v[3], v[2], v[4]);
+        faces.insert(faces.end(), {{v[0], v[1], v[2]}, {v[0], v[2], v[3]}, {v[3], v[2], v[4]}});
     }
 }
 
@@ -100,7 +119,7 @@ void Icosphere(std::vector<glm::vec3>& points, std::vector<glm::uvec3>& faces)
 
 // A lumpy boulder sunk into the ground, snow on its upward faces.
 void AddRock(CMeshBuilder& mesh, CRandom& random, const CTerrain& terrain, uint32_t seed,
-             std::vector<glm::uvec3> (&faceLists)[2])
+             std::vector<PieceFaces>& pieces)
 {
     std::vector<glm::vec3> points;
     std::vector<glm::uvec3> faces;
@@ -124,6 +143,7 @@ void AddRock(CMeshBuilder& mesh, CRandom& random, const CTerrain& terrain, uint3
         const glm::vec3 n = glm::cross(world[f.y] - world[f.x], world[f.z] - world[f.x]);
         normals[f.x] += n, normals[f.y] += n, normals[f.z] += n;
     }
+    PieceFaces& piece = PieceAt(pieces, spot);
     const uint32_t first = static_cast<uint32_t>(mesh.VertexCount());
     for (size_t i = 0; i < points.size(); ++i)
     {
@@ -133,7 +153,7 @@ void AddRock(CMeshBuilder& mesh, CRandom& random, const CTerrain& terrain, uint3
     for (const glm::uvec3& f : faces)
     {
         const glm::vec3 n = glm::normalize(normals[f.x] + normals[f.y] + normals[f.z]);
-        faceLists[n.y > 0.6f ? 1 : 0].push_back(f + glm::uvec3(first));
+        piece[n.y > 0.6f ? 2 : 1].push_back(f + glm::uvec3(first));
     }
 }
 } // namespace
@@ -147,24 +167,29 @@ CMeshBuilder BuildGrass(const CTerrain& terrain)
     mesh.AddMaterial({"rock", "rock_diffuse.png", glm::vec3(0.2f), 12.0f});
     mesh.AddMaterial({"rock_snow", "snow_diffuse.png", glm::vec3(0.6f), 48.0f});
     CRandom random(0x6A055u);
-    mesh.BeginObject("grass", "grass");
+    std::vector<PieceFaces> pieces(size_t(PiecesPerSide * PiecesPerSide));
     for (int c = 0; c < ClumpCount; ++c)
     {
-        const glm::vec2 centre = RandomSpot(random, 4.0f, 58.0f, 0.4f);
+        const glm::vec2 centre = RandomSpot(random, 4.0f, GrassRadius, 0.4f);
         for (int b = 0; b < BladesPerClump; ++b)
         {
             const glm::vec2 p = centre + glm::vec2(random.Range(-0.35f, 0.35f), random.Range(-0.35f, 0.35f));
-            AddBlade(mesh, random, glm::vec3(p.x, terrain.Height(p.x, p.y) - 0.05f, p.y));
+            AddBlade(mesh, random, glm::vec3(p.x, terrain.Height(p.x, p.y) - 0.05f, p.y), PieceAt(pieces, p)[0]);
         }
     }
-    std::vector<glm::uvec3> rockFaces[2]; // bare, snow-covered
     for (int r = 0; r < RockCount; ++r)
-        AddRock(mesh, random, terrain, 500u + static_cast<uint32_t>(r), rockFaces);
-    for (int snowy = 0; snowy < 2; ++snowy)
-    {
-        mesh.BeginObject(snowy ? "rock_snow" : "rock", snowy ? "rock_snow" : "rock");
-        for (const glm::uvec3& f : rockFaces[snowy])
-            mesh.AddTriangle(f.x, f.y, f.z);
-    }
+        AddRock(mesh, random, terrain, 500u + static_cast<uint32_t>(r), pieces);
+    // Pieces of one material follow each other, so that they can be drawn together.
+    for (size_t object = 0; object < std::size(PieceObjects); ++object)
+        for (size_t i = 0; i < pieces.size(); ++i)
+        {
+            if (pieces[i][object].empty())
+                continue;
+            const std::string name = PieceObjects[object];
+            mesh.BeginObject(name + "_" + std::to_string(i % PiecesPerSide) + "_" + std::to_string(i / PiecesPerSide),
+                             name);
+            for (const glm::uvec3& f : pieces[i][object])
+                mesh.AddTriangle(f.x, f.y, f.z);
+        }
     return mesh;
 }

@@ -1,0 +1,204 @@
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include "GlTestContext.h"
+#include "SceneTarget.h"
+#include "app/CApplication.h"
+#include "core/CRenderSettings.h"
+#include "core/Projection.h"
+#include "scene/CCascadeShadowMap.h"
+#include "scene/CMesh.h"
+#include "scene/CPointShadowMap.h"
+#include "scene/SceneObjectDraw.h"
+#include "scene/ShadowPasses.h"
+#include "shaders/CShaderProgramLightShadows.h"
+#include "shaders/CShaderProgramPointLightShadowMap.h"
+#include "shaders/CShaderProgramShadowMap.h"
+#include "tests/TestFiles.h"
+
+namespace
+{
+const char* const groundObj = "mtllib white.mtl\nusemtl white\n"
+                              "v -40 0 -40\nv 40 0 -40\nv 40 0 40\nv -40 0 40\n"
+                              "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 1 0\n"
+                              "f 1/1/1 4/4/1 3/3/1 2/2/1\n";
+
+// A 2 x 2 x 2 box standing on its object's position.
+const char* const boxObj = "mtllib white.mtl\nusemtl white\n"
+                           "v -1 0 -1\nv 1 0 -1\nv 1 2 -1\nv -1 2 -1\nv -1 0 1\nv 1 0 1\nv 1 2 1\nv -1 2 1\n"
+                           "vt 0 0\nvn 0 0 -1\nvn 0 0 1\nvn -1 0 0\nvn 1 0 0\nvn 0 1 0\nvn 0 -1 0\n"
+                           "f 1/1/1 4/1/1 3/1/1 2/1/1\nf 5/1/2 6/1/2 7/1/2 8/1/2\nf 1/1/3 5/1/3 8/1/3 4/1/3\n"
+                           "f 2/1/4 3/1/4 7/1/4 6/1/4\nf 4/1/5 8/1/5 7/1/5 3/1/5\nf 1/1/6 2/1/6 6/1/6 5/1/6\n";
+
+// A ground plane seen from above and a box that the camera does not see,
+// through the real programs and both shadow passes.
+class ShadowCullingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(WriteSolidImage(dir.Path("white_diffuse.png"), glm::vec3(1.0f)));
+        dir.Write("white.mtl", "newmtl white\nmap_Kd white_diffuse.png\n");
+        ground.Load(dir.Write("ground.obj", groundObj));
+        box.Load(dir.Write("box.obj", boxObj));
+
+        CApplication& app = CApplication::GetInstance();
+        app.width = app.height = target.size;
+        app.projection = MakePerspective(60.0f, 1.0f, 0.5f, 200.0f);
+        app.SetCamera(camera = new CTestCamera());
+        camera->eye = glm::vec3(0.0f, 22.0f, -14.0f);
+        camera->direction = -camera->eye;
+
+        settings.shadowMapWidth = settings.shadowMapHeight = 512;
+        settings.cascadeSplits = {0.5f, 20.0f, 40.0f, 80.0f, 200.0f};
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &distance})
+            program->Create();
+        cascades.Init(512, 512);
+        cube.Init(512, 512);
+        ASSERT_TRUE(target.complete);
+
+        objects.resize(2);
+        objects[0].mesh = &ground;
+        objects[0].flags = FlagAllPointLights;
+        objects[1].mesh = &box;
+        for (SceneObject& object : objects)
+            object.program = &lit;
+    }
+
+    void TearDown() override
+    {
+        CApplication::GetInstance().SetCamera(nullptr);
+        glUseProgram(0);
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &distance})
+            program->Destroy();
+        cascades.Destroy();
+        cube.Release();
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDisable(GL_DEPTH_TEST);
+        settings.pointLights.clear();
+        settings.shadowMapWidth = settings.shadowMapHeight = 1600;
+        settings.cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
+        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    }
+
+    void SetSun(const glm::vec3& direction, float diffuse)
+    {
+        settings.dirLight.Direction = glm::normalize(direction);
+        settings.dirLight.Base.Color = glm::vec3(1.0f);
+        settings.dirLight.Base.AmbientIntensity = 0.1f;
+        settings.dirLight.Base.DiffuseIntensity = diffuse;
+    }
+
+    void RenderFrame()
+    {
+        RenderCascadePass(cascades, depth, objects);
+        RenderPointShadowPass({&cube}, distance, objects);
+        target.Clear();
+        glEnable(GL_DEPTH_TEST);
+        for (int i = 0; i < 4; ++i)
+        {
+            glActiveTexture(GLenum(GL_TEXTURE3 + i));
+            glBindTexture(GL_TEXTURE_2D, cascades.shadowMaps[size_t(i)]);
+        }
+        glActiveTexture(GL_TEXTURE7);
+        glBindTexture(GL_TEXTURE_CUBE_MAP, cube.cubeMap);
+        glActiveTexture(GL_TEXTURE0);
+        for (const SceneObject& object : objects)
+            DrawSceneObject(object, nullptr, FlagHidden);
+        glFinish();
+    }
+
+    glm::vec4 Clip(const glm::vec3& world)
+    {
+        return CApplication::GetInstance().projection * camera->GetViewMatrix() * glm::vec4(world, 1.0f);
+    }
+
+    bool OnScreen(const glm::vec3& world)
+    {
+        const glm::vec4 clip = Clip(world);
+        return clip.w > 0.0f && std::abs(clip.x) <= clip.w && std::abs(clip.y) <= clip.w;
+    }
+
+    // Whether any corner of the box object is on screen.
+    bool BoxOnScreen()
+    {
+        bool seen = false;
+        for (int corner = 0; corner < 8; ++corner)
+            seen = seen || OnScreen(objects[1].position + glm::vec3(corner & 1 ? 1 : -1, corner & 2 ? 2 : 0,
+                                                                    corner & 4 ? 1 : -1));
+        return seen;
+    }
+
+    float BrightnessAt(const glm::vec3& world)
+    {
+        const glm::vec4 clip = Clip(world);
+        const glm::vec4 colour = target.At(0, int((clip.x / clip.w * 0.5f + 0.5f) * target.size),
+                                           int((clip.y / clip.w * 0.5f + 0.5f) * target.size));
+        return colour.r + colour.g + colour.b;
+    }
+
+    // Brightness at `receiver` with the box casting, then with it casting nothing.
+    std::pair<float, float> WithAndWithoutTheBox(const glm::vec3& receiver)
+    {
+        RenderFrame();
+        const float shadowed = BrightnessAt(receiver);
+        objects[1].flags = FlagNoShadow;
+        RenderFrame();
+        objects[1].flags = 0;
+        return {shadowed, BrightnessAt(receiver)};
+    }
+
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    TempDir dir{"shadow-culling"};
+    CMesh ground, box;
+    CTestCamera* camera = nullptr;
+    CShaderProgramLightShadows lit;
+    CShaderProgramShadowMap depth;
+    CShaderProgramPointLightShadowMap distance;
+    CCascadeShadowMap cascades;
+    CPointShadowMap cube;
+    SceneTarget target{256};
+    std::vector<SceneObject> objects;
+};
+}
+
+TEST_F(ShadowCullingTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadowsTheGround)
+{
+    SetSun({1.0f, -1.0f, 0.0f}, 0.8f); // travels towards +x
+    settings.pointLights.clear();
+    objects[1].position = {-30.0f, 30.0f, 0.0f};
+    const glm::vec3 receiver(1.0f, 0.0f, 0.0f); // straight down the light from the box's centre
+    ASSERT_FALSE(BoxOnScreen());
+    ASSERT_TRUE(OnScreen(receiver));
+
+    const auto [shadowed, open] = WithAndWithoutTheBox(receiver);
+    EXPECT_LT(shadowed, 0.5f * open);
+    // The receiver lies in the second cascade; the whole box is nearer the sun than its near side.
+    const float boxFarDepth = (-29.0f - 30.0f) / std::sqrt(2.0f);
+    EXPECT_LT(boxFarDepth, settings.cascadeOrthoBounds[1][4]);
+}
+
+TEST_F(ShadowCullingTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeFace)
+{
+    SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
+    PointLight lamp;
+    lamp.Base.Color = glm::vec3(1.0f);
+    lamp.Base.DiffuseIntensity = 3.0f;
+    lamp.Position = {0.0f, 2.0f, -24.0f};
+    lamp.Atten = {1.0f, 0.09f, 0.032f};
+    lamp.ShadowMapEnabled = true;
+    lamp.ShadowMap = 0;
+    settings.pointLights = {lamp};
+    objects[1].position = {0.0f, 0.0f, -19.0f};
+    const glm::vec3 receiver(0.0f, 0.0f, -8.0f); // behind the box as the lamp sees it, in the +z face
+    ASSERT_FALSE(BoxOnScreen());
+    ASSERT_TRUE(OnScreen(receiver));
+
+    // The lamp meets the ground at a grazing angle: compare only what it adds to the sky's light.
+    const auto [shadowed, open] = WithAndWithoutTheBox(receiver);
+    settings.pointLights[0].Base.DiffuseIntensity = 0.0f;
+    RenderFrame();
+    const float sky = BrightnessAt(receiver);
+    EXPECT_GT(open - sky, 0.05f);
+    EXPECT_LT(shadowed - sky, 0.2f * (open - sky));
+}
