@@ -44,6 +44,7 @@ bool CPointShadowMap::Init(int width, int height)
     // or the edges between faces show as thin lines of false shadow.
     glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
     glGenFramebuffers(1, &fbo);
+    drawnFor = {};
     depthTexture = CreateDepthTexture(width, height);
     cubeMap = CreateDistanceCube(width, height);
     // No colour attachment yet: each pass attaches its target as it draws.
@@ -67,4 +68,5 @@ void CPointShadowMap::Release()
     if (cubeMap != 0)
         glDeleteTextures(1, &cubeMap);
     fbo = depthTexture = cubeMap = 0;
+    drawnFor = {};
 }

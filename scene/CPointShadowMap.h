@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include "scene/PointShadowKey.h"
+
 // Omnidirectional shadow of one point light: a cube map holding, per texel,
 // the distance from the light to the nearest caster, rendered face by face.
 class CPointShadowMap
@@ -17,4 +19,6 @@ public:
     GLuint fbo = 0;
     GLuint cubeMap = 0;
     GLuint depthTexture = 0;
+    // What the cube's distances were last drawn for; empty until then.
+    PointShadowKey drawnFor;
 };

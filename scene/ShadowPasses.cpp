@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
@@ -106,10 +107,18 @@ void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CSha
         if (!pointLight.ShadowMapEnabled || pointLight.ShadowMap < 0 ||
             size_t(pointLight.ShadowMap) >= shadowMaps.size())
             continue;
+        // A light that stands still over casters that stand still (the table
+        // lamp) keeps the distances it was drawn with.
+        CPointShadowMap& cube = *shadowMaps[size_t(pointLight.ShadowMap)];
+        PointShadowKey key = MakePointShadowKey(pointLight, settings.shadowMapWidth, settings.shadowMapHeight, objects,
+                                                kNotCasting);
+        if (key == cube.drawnFor)
+            continue;
+        cube.drawnFor = std::move(key);
         const float reach = PointLightReach(pointLight);
         for (int face = 0; face < 6; ++face)
         {
-            shadowMaps[size_t(pointLight.ShadowMap)]->BindFaceForWriting(face);
+            cube.BindFaceForWriting(face);
             program.lightIndex = int(light);
             program.faceIndex = face;
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -20,6 +20,8 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& pr
                        const std::vector<SceneObject>& objects);
 
 // Renders the six cube faces of every shadow-casting point light ("ShadowMapPoint");
-// each face skips the sub-meshes outside its frustum or beyond the light's reach.
+// each face skips the sub-meshes outside its frustum or beyond the light's reach,
+// and a cube whose light and casters are as they were when it was last drawn
+// is not drawn again.
 void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CShaderProgramPointLightShadowMap& program,
                            const std::vector<SceneObject>& objects);

@@ -188,6 +188,15 @@ TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
     objects[1].flags = FlagNoShadow;
     RenderFrame();
     EXPECT_NEAR(BrightnessAt(shadowed), BrightnessAt(lit), 0.1f * BrightnessAt(lit));
+
+    // The cube is kept while nothing changes and drawn again when a caster moves out of the way.
+    objects[1].flags = 0;
+    RenderFrame();
+    RenderFrame();
+    EXPECT_LT(BrightnessAt(shadowed), 0.5f * BrightnessAt(lit));
+    objects[1].position.z = -8.0f;
+    RenderFrame();
+    EXPECT_NEAR(BrightnessAt(shadowed), BrightnessAt(lit), 0.1f * BrightnessAt(lit));
 }
 
 TEST_F(SceneShadowTest, LowLampShadowsNothingOnOpenGroundAcrossItsCubeFaceEdges)
