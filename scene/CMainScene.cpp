@@ -63,6 +63,7 @@ void CMainScene::Init()
     basicProgram.Create();
     lightShadowsProgram.Create();
     shadowMapProgram.Create();
+    opaqueShadowMapProgram.Create();
     pointShadowProgram.Create();
     LoadMeshes();
     AddObjects();
@@ -156,7 +157,7 @@ void CMainScene::Update()
 
 void CMainScene::RenderShadowMaps()
 {
-    RenderCascadePass(cascadeShadowMap, shadowMapProgram, objects);
+    RenderCascadePass(cascadeShadowMap, {shadowMapProgram, opaqueShadowMapProgram}, objects);
     RenderPointShadowPass(pointShadowMaps, pointShadowProgram, objects);
 }
 
@@ -201,6 +202,7 @@ void CMainScene::Release()
     lightShadowsProgram.Destroy();
     basicProgram.Destroy();
     shadowMapProgram.Destroy();
+    opaqueShadowMapProgram.Destroy();
     pointShadowProgram.Destroy();
     CTextureManager::GetInstance().UnloadTexture(particles.texture);
     particles.Destroy();

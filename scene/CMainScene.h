@@ -15,6 +15,7 @@
 #include "shaders/CShaderProgramLightShadows.h"
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
+#include "shaders/CShaderProgramShadowMapOpaque.h"
 
 // Where the lamps of the eight lanterns burn, in the order of lights 1 to 8.
 extern const std::array<glm::vec3, 8> LanternLightPositions;
@@ -35,6 +36,7 @@ public:
     CShaderProgramBasic basicProgram;
     CShaderProgramLightShadows lightShadowsProgram;
     CShaderProgramShadowMap shadowMapProgram;
+    CShaderProgramShadowMapOpaque opaqueShadowMapProgram;
     CShaderProgramPointLightShadowMap pointShadowProgram;
     CCascadeShadowMap cascadeShadowMap;
     std::vector<CPointShadowMap*> pointShadowMaps;

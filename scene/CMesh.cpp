@@ -12,6 +12,7 @@
 #include "scene/MeshPaths.h"
 #include "scene/ModelImport.h"
 #include "shaders/CShaderProgram.h"
+#include "textures/CTexture.h"
 
 namespace
 {
@@ -190,6 +191,17 @@ void CMesh::DrawRun(size_t first, size_t end, CShaderProgram* program, const Ent
                                   GLsizei(counts.size()), baseVertices.data());
     if (material)
         material->Unbind();
+}
+
+bool CMesh::HasTransparentMaterial() const
+{
+    for (const CMaterial& material : materials)
+    {
+        const CTexture* diffuse = material.textures[CMaterial::Diffuse];
+        if (diffuse != nullptr && diffuse->hasTransparency)
+            return true;
+    }
+    return false;
 }
 
 void CMesh::SetMaterial(size_t index, const std::string& texturePath)

@@ -37,6 +37,9 @@ public:
     // material (the pieces of a landscape) go in one call.
     void Render(CShaderProgram* program, const EntryFilter& drawEntry = {}) const;
     void SetMaterial(size_t index, const std::string& texturePath);
+    // Whether a material's diffuse image has transparent texels, the holes
+    // that the alpha test of the shadow and lit passes cuts out.
+    bool HasTransparentMaterial() const;
     // Frees the buffers, the vertex array, the sub-meshes and the materials.
     void Clear();
 

@@ -9,6 +9,7 @@
 #include "core/CRenderSettings.h"
 #include "core/Projection.h"
 #include "scene/CCascadeShadowMap.h"
+#include "scene/CMesh.h"
 #include "scene/CPointShadowMap.h"
 #include "scene/CascadeFit.h"
 #include "scene/CubeFaces.h"
@@ -40,20 +41,36 @@ CasterBounds WorldBounds(const std::vector<SceneObject>& objects)
     return bounds;
 }
 
+void DrawCaster(const SceneObject& object, CShaderProgram& program, const std::vector<BoundingBox>& entries,
+                const CasterCull& culled)
+{
+    DrawSceneObject(object, &program, kNotCasting, [&](size_t entry) { return !culled(entries[entry]); });
+}
+
 void DrawCasters(const std::vector<SceneObject>& objects, CShaderProgram& program, const CasterBounds& bounds,
                  const CasterCull& culled)
 {
     for (size_t i = 0; i < objects.size(); ++i)
+        DrawCaster(objects[i], program, bounds[i], culled);
+}
+
+// Casters with holes in their textures go through the program that tests the
+// diffuse alpha; the rest through the one that only writes depth.
+void DrawSunCasters(const std::vector<SceneObject>& objects, const SunCasterPrograms& programs,
+                    const CasterBounds& bounds, const CasterCull& culled)
+{
+    for (size_t i = 0; i < objects.size(); ++i)
     {
-        const std::vector<BoundingBox>& entries = bounds[i];
-        DrawSceneObject(objects[i], &program, kNotCasting, [&](size_t entry) { return !culled(entries[entry]); });
+        const bool holes = objects[i].mesh != nullptr && objects[i].mesh->HasTransparentMaterial();
+        DrawCaster(objects[i], holes ? programs.alphaTested : programs.opaque, bounds[i], culled);
     }
 }
 }
 
-void UpdateCascade(int cascadeIndex, CShaderProgramShadowMap& program)
+void UpdateCascade(int cascadeIndex, const SunCasterPrograms& programs)
 {
-    program.cascadeIndex = cascadeIndex;
+    programs.alphaTested.cascadeIndex = cascadeIndex;
+    programs.opaque.cascadeIndex = cascadeIndex;
     CApplication& app = CApplication::GetInstance();
     CRenderSettings& settings = CRenderSettings::GetInstance();
     const float aspect = AspectRatio(app.width, app.height);
@@ -63,7 +80,7 @@ void UpdateCascade(int cascadeIndex, CShaderProgramShadowMap& program)
                    settings.cascadeSplits[i], settings.cascadeSplits[i + 1]);
 }
 
-void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& program,
+void RenderCascadePass(CCascadeShadowMap& shadowMap, const SunCasterPrograms& programs,
                        const std::vector<SceneObject>& objects)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
@@ -77,13 +94,13 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& pr
     for (int i = 0; i < CCascadeShadowMap::kCascadeCount; ++i)
     {
         shadowMap.BindForWriting(i);
-        UpdateCascade(i, program);
+        UpdateCascade(i, programs);
         glClear(GL_DEPTH_BUFFER_BIT);
         glEnable(GL_POLYGON_OFFSET_FILL);
         glPolygonOffset(2.0f, 2.0f);
         const CascadeBox& cascade = settings.cascadeOrthoBounds[size_t(i)];
-        DrawCasters(objects, program, bounds,
-                    [&](const BoundingBox& caster) { return OutsideCascade(caster, lightView, cascade); });
+        DrawSunCasters(objects, programs, bounds,
+                       [&](const BoundingBox& caster) { return OutsideCascade(caster, lightView, cascade); });
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_POLYGON_OFFSET_FILL);

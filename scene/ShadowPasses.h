@@ -9,14 +9,22 @@ class CPointShadowMap;
 class CShaderProgramShadowMap;
 class CShaderProgramPointLightShadowMap;
 
+// The sun's shadow programs: one for casters with holes in their textures,
+// one that only writes depth for the rest.
+struct SunCasterPrograms
+{
+    CShaderProgramShadowMap& alphaTested;
+    CShaderProgramShadowMap& opaque;
+};
+
 // Refits cascade `cascadeIndex` around the camera frustum for this frame's sun
-// and points the shadow-map program at it.
-void UpdateCascade(int cascadeIndex, CShaderProgramShadowMap& program);
+// and points the shadow-map programs at it.
+void UpdateCascade(int cascadeIndex, const SunCasterPrograms& programs);
 
 // Renders the shadow casters into the four sun cascades ("ShadowMapDir"); each
 // cascade skips the sub-meshes that lie outside its box across the light or
 // beyond its far side.
-void RenderCascadePass(CCascadeShadowMap& shadowMap, CShaderProgramShadowMap& program,
+void RenderCascadePass(CCascadeShadowMap& shadowMap, const SunCasterPrograms& programs,
                        const std::vector<SceneObject>& objects);
 
 // Renders the six cube faces of every shadow-casting point light ("ShadowMapPoint");

@@ -8,7 +8,12 @@
 const UniformTable CShaderProgramShadowMap::uniformNames = {{"gMVP"}, {"gSampler"}};
 
 CShaderProgramShadowMap::CShaderProgramShadowMap()
-    : CVertexFragmentProgram("Resources\\shaders\\shadowMap.vert", "Resources\\shaders\\shadowMap.frag", uniformNames)
+    : CShaderProgramShadowMap("Resources\\shaders\\shadowMap.frag", uniformNames)
+{
+}
+
+CShaderProgramShadowMap::CShaderProgramShadowMap(const char* fragmentPath, const UniformTable& table)
+    : CVertexFragmentProgram("Resources\\shaders\\shadowMap.vert", fragmentPath, table)
 {
 }
 

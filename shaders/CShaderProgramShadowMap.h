@@ -16,4 +16,7 @@ public:
     void SetupEntity(const SceneObject& object) override;
 
     int32_t cascadeIndex = 0; // set by the cascade pass before each cascade
+
+protected:
+    CShaderProgramShadowMap(const char* fragmentPath, const UniformTable& table);
 };

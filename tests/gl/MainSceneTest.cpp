@@ -56,7 +56,7 @@ TEST_F(MainSceneTest, StartsAndDrawsWithoutProgramOrFramebufferErrors)
     for (const char* problem : {"Unable to get the location", "Prog Info Log", "FB error", "Error parsing"})
         EXPECT_EQ(startupOutput.find(problem), std::string::npos) << problem << " in:\n" << startupOutput;
     EXPECT_TRUE(scene->lightShadowsProgram.linked && scene->basicProgram.linked);
-    EXPECT_TRUE(scene->shadowMapProgram.linked && scene->pointShadowProgram.linked);
+    EXPECT_TRUE(scene->shadowMapProgram.linked && scene->opaqueShadowMapProgram.linked && scene->pointShadowProgram.linked);
 
     CApplication& app = CApplication::GetInstance();
     app.deltaTime = 0.5f;

@@ -15,6 +15,7 @@
 #include "shaders/CShaderProgramLightShadows.h"
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
+#include "shaders/CShaderProgramShadowMapOpaque.h"
 #include "tests/TestFiles.h"
 
 namespace
@@ -54,7 +55,7 @@ protected:
 
         settings.shadowMapWidth = settings.shadowMapHeight = 512;
         settings.cascadeSplits = {0.5f, 20.0f, 40.0f, 80.0f, 200.0f};
-        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &distance})
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &opaqueDepth, &distance})
             program->Create();
         cascades.Init(512, 512);
         cube.Init(512, 512);
@@ -72,7 +73,7 @@ protected:
     {
         CApplication::GetInstance().SetCamera(nullptr);
         glUseProgram(0);
-        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &distance})
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &basic, &depth, &opaqueDepth, &distance})
             program->Destroy();
         cascades.Destroy();
         cube.Release();
@@ -95,7 +96,7 @@ protected:
 
     void RenderFrame()
     {
-        RenderCascadePass(cascades, depth, objects);
+        RenderCascadePass(cascades, {depth, opaqueDepth}, objects);
         RenderPointShadowPass({&cube}, distance, objects);
         target.Clear();
         glEnable(GL_DEPTH_TEST);
@@ -134,6 +135,7 @@ protected:
     CShaderProgramLightShadows lit;
     CShaderProgramBasic basic;
     CShaderProgramShadowMap depth;
+    CShaderProgramShadowMapOpaque opaqueDepth;
     CShaderProgramPointLightShadowMap distance;
     CCascadeShadowMap cascades;
     CPointShadowMap cube;
@@ -162,6 +164,21 @@ TEST_F(SceneShadowTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
         RenderFrame();
         EXPECT_NEAR(BrightnessAt(behind), BrightnessAt(open), 0.05f * BrightnessAt(open)) << "flag " << flag;
     }
+
+    // A caster whose material is all holes casts nothing either.
+    ASSERT_TRUE(WriteTestImage(dir.Path("clear_diffuse.png"), FIF_PNG, 4, 4, 32, 0));
+    dir.Write("clear.mtl", "newmtl clear\nmap_Kd clear_diffuse.png\n");
+    std::string clearBoxObj = boxObj;
+    clearBoxObj.replace(clearBoxObj.find("white"), 5, "clear");
+    clearBoxObj.replace(clearBoxObj.find("white"), 5, "clear");
+    CMesh clearBox;
+    clearBox.Load(dir.Write("clearbox.obj", clearBoxObj));
+    objects[1].mesh = &clearBox;
+    objects[1].flags = 0;
+    RenderFrame();
+    EXPECT_NEAR(BrightnessAt(behind), BrightnessAt(open), 0.05f * BrightnessAt(open));
+    objects[1].mesh = &box;
+    clearBox.Clear();
 
     // The cascade debug view tints the second cascade (20 to 40 units away) green.
     settings.showCsmCascades = true;

@@ -14,6 +14,7 @@
 #include "shaders/CShaderProgramLightShadows.h"
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
+#include "shaders/CShaderProgramShadowMapOpaque.h"
 #include "tests/TestFiles.h"
 
 namespace
@@ -51,7 +52,7 @@ protected:
 
         settings.shadowMapWidth = settings.shadowMapHeight = 512;
         settings.cascadeSplits = {0.5f, 20.0f, 40.0f, 80.0f, 200.0f};
-        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &distance})
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &opaqueDepth, &distance})
             program->Create();
         cascades.Init(512, 512);
         cube.Init(512, 512);
@@ -69,7 +70,7 @@ protected:
     {
         CApplication::GetInstance().SetCamera(nullptr);
         glUseProgram(0);
-        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &distance})
+        for (CShaderProgram* program : std::initializer_list<CShaderProgram*>{&lit, &depth, &opaqueDepth, &distance})
             program->Destroy();
         cascades.Destroy();
         cube.Release();
@@ -91,7 +92,7 @@ protected:
 
     void RenderFrame()
     {
-        RenderCascadePass(cascades, depth, objects);
+        RenderCascadePass(cascades, {depth, opaqueDepth}, objects);
         RenderPointShadowPass({&cube}, distance, objects);
         target.Clear();
         glEnable(GL_DEPTH_TEST);
@@ -154,6 +155,7 @@ protected:
     CTestCamera* camera = nullptr;
     CShaderProgramLightShadows lit;
     CShaderProgramShadowMap depth;
+    CShaderProgramShadowMapOpaque opaqueDepth;
     CShaderProgramPointLightShadowMap distance;
     CCascadeShadowMap cascades;
     CPointShadowMap cube;

@@ -1,0 +1,6 @@
+#version 330 core
+// Depth only, for casters without holes: nothing to compute, nothing to discard.
+
+void main()
+{
+}
