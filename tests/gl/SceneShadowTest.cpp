@@ -1,6 +1,9 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "GlTestContext.h"
 #include "SceneTarget.h"
 #include "app/CApplication.h"
@@ -21,11 +24,11 @@
 namespace
 {
 const char* const groundObj = "mtllib white.mtl\nusemtl white\n"
-                              "v -12 0 -12\nv 12 0 -12\nv 12 0 12\nv -12 0 12\n"
+                              "v -40 0 -40\nv 40 0 -40\nv 40 0 40\nv -40 0 40\n"
                               "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 1 0\n"
                               "f 1/1/1 4/4/1 3/3/1 2/2/1\n";
 
-// A 2 x 2 x 2 box standing on the ground at the origin.
+// A 2 x 2 x 2 box standing on its object's position.
 const char* const boxObj = "mtllib white.mtl\nusemtl white\n"
                            "v -1 0 -1\nv 1 0 -1\nv 1 2 -1\nv -1 2 -1\nv -1 0 1\nv 1 0 1\nv 1 2 1\nv -1 2 1\n"
                            "vt 0 0\nvn 0 0 -1\nvn 0 0 1\nvn -1 0 0\nvn 1 0 0\nvn 0 1 0\nvn 0 -1 0\n"
@@ -35,7 +38,8 @@ const char* const boxObj = "mtllib white.mtl\nusemtl white\n"
 float Brightness(const glm::vec4& colour) { return colour.r + colour.g + colour.b; }
 
 // A ground plane and a box drawn through the real programs and both shadow
-// passes into the scene pass's three outputs.
+// passes into the scene pass's three outputs. The box may stand where the
+// camera does not see it: the shadow passes must still draw it.
 class SceneShadowTest : public ::testing::Test
 {
 protected:
@@ -127,6 +131,33 @@ protected:
                          int((clip.y / clip.w * 0.5f + 0.5f) * target.size));
     }
     float BrightnessAt(const glm::vec3& world) { return Brightness(At(world)); }
+
+    bool OnScreen(const glm::vec3& world)
+    {
+        const glm::vec4 clip = Clip(world);
+        return clip.w > 0.0f && std::abs(clip.x) <= clip.w && std::abs(clip.y) <= clip.w;
+    }
+
+    // Whether any corner of the box object is on screen.
+    bool BoxOnScreen()
+    {
+        bool seen = false;
+        for (int corner = 0; corner < 8; ++corner)
+            seen = seen || OnScreen(objects[1].position + glm::vec3(corner & 1 ? 1 : -1, corner & 2 ? 2 : 0,
+                                                                    corner & 4 ? 1 : -1));
+        return seen;
+    }
+
+    // Brightness at `receiver` with the box casting, then with it casting nothing.
+    std::pair<float, float> WithAndWithoutTheBox(const glm::vec3& receiver)
+    {
+        RenderFrame();
+        const float shadowed = BrightnessAt(receiver);
+        objects[1].flags = FlagNoShadow;
+        RenderFrame();
+        objects[1].flags = 0;
+        return {shadowed, BrightnessAt(receiver)};
+    }
 
     CRenderSettings& settings = CRenderSettings::GetInstance();
     TempDir dir{"scene-shadows"};
@@ -269,4 +300,45 @@ TEST_F(SceneShadowTest, LightMarkerWritesItsHdrColourAndItsExcessToTheBrightOutp
     const float luminance = 0.2126f * 8.86f + 0.7152f * 3.45f + 0.0722f * 1.33f;
     EXPECT_NEAR(At(top, 1).b, 1.33f * (luminance - 1.0f) / luminance, 1e-4f);
     EXPECT_NEAR(At(top, 2).r, Clip(top).w / 725.0f, 5e-4f);
+}
+
+TEST_F(SceneShadowTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadowsTheGround)
+{
+    SetSun({1.0f, -1.0f, 0.0f}, 0.8f); // travels towards +x
+    settings.pointLights.clear();
+    objects[1].position = {-30.0f, 30.0f, 0.0f};
+    const glm::vec3 receiver(1.0f, 0.0f, 0.0f); // straight down the light from the box's centre
+    ASSERT_FALSE(BoxOnScreen());
+    ASSERT_TRUE(OnScreen(receiver));
+
+    const auto [shadowed, open] = WithAndWithoutTheBox(receiver);
+    EXPECT_LT(shadowed, 0.5f * open);
+    // The receiver lies in the second cascade; the whole box is nearer the sun than its near side.
+    const float boxFarDepth = (-29.0f - 30.0f) / std::sqrt(2.0f);
+    EXPECT_LT(boxFarDepth, settings.cascadeOrthoBounds[1][4]);
+}
+
+TEST_F(SceneShadowTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeFace)
+{
+    SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
+    PointLight lamp;
+    lamp.Base.Color = glm::vec3(1.0f);
+    lamp.Base.DiffuseIntensity = 3.0f;
+    lamp.Position = {0.0f, 2.0f, -24.0f};
+    lamp.Atten = {1.0f, 0.09f, 0.032f};
+    lamp.ShadowMapEnabled = true;
+    lamp.ShadowMap = 0;
+    settings.pointLights = {lamp};
+    objects[1].position = {0.0f, 0.0f, -19.0f};
+    const glm::vec3 receiver(0.0f, 0.0f, -8.0f); // behind the box as the lamp sees it, in the +z face
+    ASSERT_FALSE(BoxOnScreen());
+    ASSERT_TRUE(OnScreen(receiver));
+
+    // The lamp meets the ground at a grazing angle: compare only what it adds to the sky's light.
+    const auto [shadowed, open] = WithAndWithoutTheBox(receiver);
+    settings.pointLights[0].Base.DiffuseIntensity = 0.0f;
+    RenderFrame();
+    const float sky = BrightnessAt(receiver);
+    EXPECT_GT(open - sky, 0.05f);
+    EXPECT_LT(shadowed - sky, 0.2f * (open - sky));
 }
