@@ -30,11 +30,11 @@ bool LibraryIsUnsafe(const std::filesystem::path& library)
     std::ifstream in(library, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    return TextureBeforeFirstMaterial(text.str());
+    return StatementBeforeFirstMaterial(text.str());
 }
 }
 
-bool TextureBeforeFirstMaterial(const std::string& libraryText)
+bool StatementBeforeFirstMaterial(const std::string& libraryText)
 {
     std::istringstream lines(libraryText);
     std::string line;
@@ -44,7 +44,7 @@ bool TextureBeforeFirstMaterial(const std::string& libraryText)
         const std::string token = FirstToken(line, rest);
         if (token == "newmtl")
             return false;
-        if (token.rfind("map_", 0) == 0 || token == "bump")
+        if (token.rfind("map_", 0) == 0 || token == "bump" || token == "norm" || token == "disp" || token == "a")
             return true;
     }
     return false;
@@ -61,7 +61,7 @@ std::string MaterialLibraryProblem(const std::string& objPath)
             continue;
         const std::filesystem::path library = std::filesystem::path(objPath).parent_path() / name;
         if (LibraryIsUnsafe(library))
-            return "material library '" + name + "' sets a texture before its first newmtl";
+            return "material library '" + name + "' sets a texture or anisotropy before its first newmtl";
     }
     return "";
 }

@@ -27,6 +27,29 @@ bool PlausibleSize(unsigned width, unsigned height)
            (unsigned long long)width * height <= kMaxImagePixels;
 }
 
+// The formats textures come in. The decoder library reads many more (icons,
+// camera raw, fax, ...), and some of those readers write past their buffers
+// on damaged files; they are not offered the bytes at all.
+bool TextureFormat(FREE_IMAGE_FORMAT format)
+{
+    switch (format)
+    {
+    case FIF_PNG:
+    case FIF_JPEG:
+    case FIF_BMP:
+    case FIF_TARGA:
+    case FIF_TIFF:
+    case FIF_GIF:
+    case FIF_PSD:
+    case FIF_DDS:
+    case FIF_HDR:
+    case FIF_EXR:
+        return true;
+    default:
+        return false;
+    }
+}
+
 FREE_IMAGE_FORMAT DetectFormat(const std::string& localPath)
 {
     FREE_IMAGE_FORMAT format = FreeImage_GetFileType(localPath.c_str(), 0);
@@ -50,7 +73,7 @@ BitmapPtr ToUploadableDepth(BitmapPtr bitmap)
 // more pixels than any texture may hold is refused before its pixels are allocated.
 BitmapPtr LoadChecked(FREE_IMAGE_FORMAT format, const std::function<FIBITMAP*(int flags)>& load)
 {
-    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format))
+    if (!TextureFormat(format) || !FreeImage_FIFSupportsReading(format))
         return nullptr;
     if (FreeImage_FIFSupportsNoPixels(format))
     {

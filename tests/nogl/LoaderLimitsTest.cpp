@@ -40,10 +40,12 @@ TEST(ModelLimits, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
 
     dir.Write("early.mtl", "# a comment\n\nmap_Kd wood.png\nnewmtl wood\n");
     EXPECT_NE(LoadStreams(dir.Write("early.obj", "mtllib early.mtl\n" + triangle + "f 1 2 3\n"), streams)
-                  .find("sets a texture before its first newmtl"),
+                  .find("sets a texture or anisotropy before its first newmtl"),
               std::string::npos);
-    EXPECT_TRUE(TextureBeforeFirstMaterial("BUMP b.png\n"));
-    EXPECT_FALSE(TextureBeforeFirstMaterial("Kd 1 1 1\nnewmtl a\nmap_Kd a.png\n"));
+    // Every statement the importer's reader writes into a material that is not there yet.
+    for (const char* early : {"BUMP b.png\n", "norm n.png\n", "disp d.png\n", "a 0.5\n", "map_Pr r.png\n"})
+        EXPECT_TRUE(StatementBeforeFirstMaterial(early)) << early;
+    EXPECT_FALSE(StatementBeforeFirstMaterial("Kd 1 1 1\nNs 10\nd 0.5\nnewmtl a\nmap_Kd a.png\na 0.5\n"));
     EXPECT_EQ(MaterialLibraryProblem(dir.Write("absent.obj", "mtllib absent.mtl\n")), "") << "a missing library is the importer's";
 }
 
@@ -67,4 +69,10 @@ TEST(ImageLimits, RefusesEmptyTruncatedAndHugeImages)
     huge.replace(frame + 5, 4, "\xff\xff\xff\xff");
     EXPECT_FALSE(DecodeImageMemory(reinterpret_cast<const unsigned char*>(huge.data()), huge.size()));
     EXPECT_FALSE(DecodeImage(dir.Write("huge.jpg", huge)));
+
+    // Texture formats are read; the library's other readers (an icon here) are not offered the bytes.
+    ASSERT_TRUE(WriteTestImage(dir.Path("small.bmp"), FIF_BMP, 8, 6, 24));
+    EXPECT_TRUE(DecodeImage(dir.Path("small.bmp")));
+    ASSERT_TRUE(WriteTestImage(dir.Path("icon.ico"), FIF_ICO, 16, 16, 32));
+    EXPECT_FALSE(DecodeImage(dir.Path("icon.ico")));
 }
