@@ -60,16 +60,6 @@ Image ReadWindow(int size)
     return image;
 }
 
-glm::ivec2 TextureSize(GLuint texture)
-{
-    glm::ivec2 size;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.x);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.y);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return size;
-}
-
 void SetWindowSize(int width, int height)
 {
     CApplication& app = CApplication::GetInstance();
@@ -223,20 +213,6 @@ protected:
     Switches saved{};
     CPostProcessor post;
 };
-}
-
-TEST_F(PostProcessorTest, TargetsHaveTheirSizes)
-{
-    EXPECT_EQ(TextureSize(post.sceneTextures[CPostProcessor::SceneDepth]), glm::ivec2(kWidth, kHeight));
-    EXPECT_EQ(TextureSize(post.lensFlare.textures[CLensFlareProcessor::Downscale]), glm::ivec2(12, 7));
-    EXPECT_EQ(TextureSize(post.lensFlare.textures[CLensFlareProcessor::Features]), glm::ivec2(12, 7));
-    EXPECT_EQ(TextureSize(post.lensFlare.blur.textures[1]), glm::ivec2(12, 7));
-    EXPECT_EQ(TextureSize(post.lensFlare.textures[CLensFlareProcessor::Details]), glm::ivec2(kWidth, kHeight));
-    EXPECT_EQ(TextureSize(post.fxaa.texture), glm::ivec2(kWidth, kHeight));
-    EXPECT_TRUE(post.program.linked && post.fxaa.program.linked && post.bloomBlur.program.linked);
-    EXPECT_TRUE(post.lensFlare.downscaleProgram.linked && post.lensFlare.featuresProgram.linked &&
-                post.lensFlare.detailsProgram.linked);
-    EXPECT_NE(post.lensFlare.lensColour.texture, 0u);
 }
 
 TEST_F(PostProcessorTest, FxaaSwitchChoosesWhereTheCompositeGoes)

@@ -7,37 +7,6 @@
 #include "core/Clock.h"
 #include "core/FormatString.h"
 
-TEST(RenderSettings, FirstInstanceHoldsTheDefaults)
-{
-    const CRenderSettings& s = CRenderSettings::GetInstance();
-    EXPECT_FLOAT_EQ(s.fieldOfView, 80.0f);
-    EXPECT_FLOAT_EQ(s.nearPlane, 0.5f);
-    EXPECT_FLOAT_EQ(s.farPlane, 1500.0f);
-    EXPECT_TRUE(s.pointLights.empty());
-    EXPECT_FLOAT_EQ(s.exposure, 0.7f);
-    EXPECT_EQ(s.toneMapping, 2);
-    EXPECT_TRUE(s.bloom && s.fxaa && s.vignette && s.dof);
-    EXPECT_FLOAT_EQ(s.lensFlareScale, 0.67f);
-    EXPECT_FLOAT_EQ(s.lensFlareBias, -0.78f);
-    EXPECT_EQ(s.ghostCount, 3);
-    EXPECT_FLOAT_EQ(s.ghostDispersal, 0.3f);
-    EXPECT_FLOAT_EQ(s.focusDistance, 0.069f);
-    EXPECT_FLOAT_EQ(s.dofSize, 0.049f);
-    EXPECT_FLOAT_EQ(s.dofFalloff, 0.188f);
-    EXPECT_FLOAT_EQ(s.dofMaxBlur, 1.0f);
-    EXPECT_EQ(s.cascadeSplits, (std::array<float, 5>{0.5f, 70.0f, 120.0f, 210.0f, 1500.0f}));
-    EXPECT_EQ(s.shadowMapWidth, 1600);
-    EXPECT_EQ(s.shadowMapHeight, 1600);
-    EXPECT_FLOAT_EQ(s.timeOfDay, 36.5f);
-    ASSERT_EQ(s.renderTextures.size(), 1u);
-    EXPECT_EQ(s.renderTextures.at("None"), -1);
-    EXPECT_EQ(s.selectedRenderTexture, -1);
-    EXPECT_FALSE(s.showCsmCascades || s.showDofArea);
-    EXPECT_EQ(s.vertexCount, 0);
-    EXPECT_TRUE(s.profilerMarks.empty());
-    EXPECT_FLOAT_EQ(s.dirLight.Base.DiffuseIntensity, 0.0f);
-}
-
 TEST(RenderSettings, ProfilerMarksTakeTheInstalledClock)
 {
     CRenderSettings& s = CRenderSettings::GetInstance();
