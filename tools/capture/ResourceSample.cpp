@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -41,6 +42,12 @@ long ResidentMemoryKb()
     return read == 2 ? residentPages * (sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
+long HeapInUseKb()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return long((info.uordblks + info.hblkhd) / 1024);
+}
+
 long PeakResidentMemoryKb()
 {
     rusage usage = {};
@@ -53,6 +60,7 @@ ResourceSample TakeResourceSample(int frame)
     ResourceSample sample;
     sample.frame = frame;
     sample.residentKb = ResidentMemoryKb();
+    sample.heapKb = HeapInUseKb();
     sample.textures = CountNames(IsTexture);
     sample.buffers = CountNames(IsBuffer);
     sample.framebuffers = CountNames(IsFramebuffer);
@@ -65,9 +73,10 @@ ResourceSample TakeResourceSample(int frame)
 
 std::string ResourceSampleJson(const ResourceSample& sample)
 {
-    return FormatString("{\"frame\": %d, \"rss_kb\": %ld, \"gl_textures\": %d, \"gl_buffers\": %d, "
-                        "\"gl_framebuffers\": %d, \"gl_renderbuffers\": %d, \"gl_vertex_arrays\": %d, "
-                        "\"gl_programs\": %d, \"gl_shaders\": %d}",
-                        sample.frame, sample.residentKb, sample.textures, sample.buffers, sample.framebuffers,
-                        sample.renderbuffers, sample.vertexArrays, sample.programs, sample.shaders);
+    return FormatString("{\"frame\": %d, \"rss_kb\": %ld, \"heap_kb\": %ld, \"gl_textures\": %d, "
+                        "\"gl_buffers\": %d, \"gl_framebuffers\": %d, \"gl_renderbuffers\": %d, "
+                        "\"gl_vertex_arrays\": %d, \"gl_programs\": %d, \"gl_shaders\": %d}",
+                        sample.frame, sample.residentKb, sample.heapKb, sample.textures, sample.buffers,
+                        sample.framebuffers, sample.renderbuffers, sample.vertexArrays, sample.programs,
+                        sample.shaders);
 }

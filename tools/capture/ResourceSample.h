@@ -8,6 +8,7 @@ struct ResourceSample
 {
     int frame = 0;
     long residentKb = 0;
+    long heapKb = 0;
     int textures = 0;
     int buffers = 0;
     int framebuffers = 0;
@@ -19,6 +20,11 @@ struct ResourceSample
 
 // Resident set size of this process in KiB, from /proc/self/statm; 0 where unreadable.
 long ResidentMemoryKb();
+
+// Bytes handed out by malloc and not yet freed, in KiB (mallinfo2): exact for
+// the process's own allocations, where resident memory also moves with the
+// driver's caches and the allocator's free pages.
+long HeapInUseKb();
 
 // The most this process has had resident so far, in KiB, from its own resource
 // accounting (getrusage); 0 where unavailable.
