@@ -10,6 +10,7 @@ PACKAGES=(
   libsdl2-dev libglew-dev libassimp-dev libfreeimage-dev libfreetype-dev
   libglm-dev libimgui-dev libstb-dev libgtest-dev googletest
   libgl1-mesa-dri libgl-dev mesa-utils
+  mesa-vulkan-drivers    # lavapipe, under the zink driver that the reference-frame tests also run on
   xvfb xauth xdotool
   fonts-open-sans fonts-droid-fallback
   glslang-tools          # the reference GLSL front end that checks every shader stage

@@ -5,6 +5,23 @@
 #include "FloorComparison.h"
 #include "core/FormatString.h"
 
+namespace
+{
+// `text` as the inside of a JSON string: quotes, backslashes and control characters escaped.
+std::string JsonText(const std::string& text)
+{
+    std::string json;
+    for (const char c : text)
+        if (c == '"' || c == '\\')
+            json += std::string("\\") + c;
+        else if ((unsigned char)c < 0x20)
+            json += FormatString("\\u%04x", c);
+        else
+            json += c;
+    return json;
+}
+}
+
 double FrameRecorder::MsSince(Clock::time_point since) const
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
@@ -114,12 +131,20 @@ std::string FrameRecorder::SummaryJson() const
     return json + "}";
 }
 
+void FrameRecorder::SetGlStrings(const std::string& renderer, const std::string& version)
+{
+    glRenderer = JsonText(renderer);
+    glVersion = JsonText(version);
+}
+
 bool FrameRecorder::WriteReport(const std::string& path) const
 {
     FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr)
         return false;
-    std::fprintf(file, "{\n  \"startup_ms\": %.3f,\n  \"peak_rss_kb\": %ld,\n  \"frames\": [\n", startupMs,
+    std::fprintf(file, "{\n  \"gl_renderer\": \"%s\",\n  \"gl_version\": \"%s\",\n", glRenderer.c_str(),
+                 glVersion.c_str());
+    std::fprintf(file, "  \"startup_ms\": %.3f,\n  \"peak_rss_kb\": %ld,\n  \"frames\": [\n", startupMs,
                  peakResidentKb);
     for (size_t i = 0; i < frames.size(); ++i)
         std::fprintf(file, "    %s%s\n", FrameJson(frames[i]).c_str(), i + 1 < frames.size() ? "," : "");

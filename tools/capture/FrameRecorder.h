@@ -37,6 +37,8 @@ public:
     void SetGpuStages(int frame, const StageTimes& stages);
     void SetGpuTimed() { gpuTimed = true; }
     void SetPeakResidentKb(long kb) { peakResidentKb = kb; }
+    // The GL implementation that drew the frames, as its renderer and version strings say.
+    void SetGlStrings(const std::string& renderer, const std::string& version);
 
     bool WriteReport(const std::string& path) const;
     std::string Summary() const;
@@ -56,4 +58,6 @@ private:
     std::vector<ResourceSample> resourceSamples;
     bool gpuTimed = false;
     long peakResidentKb = 0;
+    std::string glRenderer;
+    std::string glVersion;
 };

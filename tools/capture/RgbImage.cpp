@@ -56,3 +56,30 @@ bool WriteRgbImage(const RgbImage& image, const std::string& path)
     FreeImage_Unload(bitmap);
     return saved;
 }
+
+std::optional<RgbImage> ReadRgbImage(const std::string& path)
+{
+    const FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
+    if (format == FIF_UNKNOWN)
+        return std::nullopt;
+    FIBITMAP* loaded = FreeImage_Load(format, path.c_str(), 0);
+    FIBITMAP* bitmap = loaded != nullptr ? FreeImage_ConvertTo24Bits(loaded) : nullptr;
+    FreeImage_Unload(loaded);
+    if (bitmap == nullptr)
+        return std::nullopt;
+    RgbImage image{int(FreeImage_GetWidth(bitmap)), int(FreeImage_GetHeight(bitmap)), {}};
+    image.pixels.resize(size_t(image.width) * image.height * 3);
+    for (int y = 0; y < image.height; ++y)
+    {
+        const BYTE* in = FreeImage_GetScanLine(bitmap, y);
+        unsigned char* out = image.pixels.data() + size_t(y) * image.width * 3;
+        for (int x = 0; x < image.width; ++x, in += 3, out += 3)
+        {
+            out[0] = in[FI_RGBA_RED];
+            out[1] = in[FI_RGBA_GREEN];
+            out[2] = in[FI_RGBA_BLUE];
+        }
+    }
+    FreeImage_Unload(bitmap);
+    return image;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ struct RgbImage
 // Float RGB texels (rows bottom-up) to 8 bits: clamped to 0..1, or, with
 // `fillRange`, scaled so that their lowest..highest value becomes 0..1.
 RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange);
+
+// Reads a PNG (or any 8-bit image FreeImage knows) into 8-bit RGB; nothing when
+// the file is missing, unreadable or not an image.
+std::optional<RgbImage> ReadRgbImage(const std::string& path);
 
 // Writes the image top row first: a JPEG when the path ends in ".jpg" or
 // ".jpeg", else a PNG. False when it can't be written.

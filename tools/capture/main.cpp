@@ -102,6 +102,19 @@ void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
     };
 }
 
+// Says which OpenGL implementation draws the frames, on the console and in the report.
+void ReportGlImplementation(FrameRecorder& recorder)
+{
+    const auto text = [](GLenum name) {
+        const GLubyte* value = glGetString(name);
+        return value != nullptr ? std::string(reinterpret_cast<const char*>(value)) : std::string("unknown");
+    };
+    const std::string renderer = text(GL_RENDERER);
+    const std::string version = text(GL_VERSION);
+    std::printf("GL renderer: %s\nGL version: %s\n", renderer.c_str(), version.c_str());
+    recorder.SetGlStrings(renderer, version);
+}
+
 // The GPU timer for --bench and the raster floor for --floor; false when the floor cannot be made.
 bool CreateInstruments(const CaptureOptions& options, const CApplication& app, FrameRecorder& recorder)
 {
@@ -209,6 +222,7 @@ int main(int argc, char** argv)
         return 1;
     }
     ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
+    ReportGlImplementation(recorder);
     ApplySettings(*options, app, *scene);
     const auto instrumentsBegan = std::chrono::steady_clock::now();
     if (!CreateInstruments(*options, app, recorder))

@@ -1,0 +1,59 @@
+#include "ReferenceFrame.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+RgbImage ReferenceForm(const RgbImage& capture)
+{
+    return HalvedImage(capture);
+}
+
+std::vector<PixelRect> ReferenceMasks(const std::vector<PixelRect>& windowMasks)
+{
+    std::vector<PixelRect> masks;
+    for (const PixelRect& mask : windowMasks)
+        masks.push_back(HalvedRect(mask));
+    return masks;
+}
+
+std::optional<RgbImage> LoadReference(const std::string& path, int windowWidth, int windowHeight,
+                                      std::string& problem)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+    {
+        problem = "missing reference " + path;
+        return std::nullopt;
+    }
+    std::optional<RgbImage> image = ReadRgbImage(path);
+    if (!image)
+    {
+        problem = "unreadable reference " + path;
+        return std::nullopt;
+    }
+    if (image->width != windowWidth / 2 || image->height != windowHeight / 2)
+    {
+        problem = "reference " + path + " is " + std::to_string(image->width) + " x " +
+                  std::to_string(image->height) + ", not " + std::to_string(windowWidth / 2) + " x " +
+                  std::to_string(windowHeight / 2);
+        return std::nullopt;
+    }
+    return image;
+}
+
+bool WriteImageWhole(const RgbImage& image, const std::string& path)
+{
+    const std::string partial = path + ".partial-" + std::to_string(::getpid()) + ".png";
+    std::error_code error;
+    if (!WriteRgbImage(image, partial))
+    {
+        std::filesystem::remove(partial, error);
+        return false;
+    }
+    std::filesystem::rename(partial, path, error);
+    if (error)
+        std::filesystem::remove(partial, error);
+    return !error;
+}
