@@ -1,9 +1,12 @@
 #include "app/CApplication.h"
+#include "app/ResourceLocation.h"
 #include "core/Clock.h"
 #include "scene/CMainScene.h"
 
 int main(int, char**)
 {
+    if (!UseResourcesFolder("kestrune"))
+        return 1;
     IScene* scene = new CMainScene();
     CApplication& app = CApplication::GetInstance();
     app.scene = scene;

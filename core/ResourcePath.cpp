@@ -9,6 +9,8 @@ namespace fs = std::filesystem;
 
 namespace
 {
+std::string resourceRoot;
+
 bool EqualsIgnoreCase(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() &&
@@ -40,6 +42,8 @@ std::string ResolveResourcePath(const std::string& path)
 {
     std::string local = path;
     std::replace(local.begin(), local.end(), '\\', '/');
+    if (!resourceRoot.empty() && !local.empty() && local[0] != '/')
+        local = (fs::path(resourceRoot) / local).string();
 
     std::error_code ec;
     if (fs::exists(local, ec))
@@ -58,4 +62,20 @@ std::string ResolveResourcePath(const std::string& path)
             return local;
     }
     return resolved.string();
+}
+
+void SetResourceRoot(const std::string& folder)
+{
+    resourceRoot = folder;
+}
+
+std::optional<std::string> FindResourceRoot(const std::string& programDir)
+{
+    std::error_code ec;
+    fs::path found;
+    if (FindIgnoringCase("", "Resources", found) && fs::is_directory(found, ec))
+        return std::string();
+    if (!programDir.empty() && FindIgnoringCase(programDir, "Resources", found) && fs::is_directory(found, ec))
+        return programDir;
+    return std::nullopt;
 }

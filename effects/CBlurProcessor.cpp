@@ -1,7 +1,14 @@
 #include "effects/CBlurProcessor.h"
 
+#include <algorithm>
+
 #include "effects/EffectTarget.h"
 #include "shaders/UniformUpload.h"
+
+float BlurPassStep(int32_t pass)
+{
+    return float(1 << std::min((std::max(pass, 1) - 1) / 2, 15));
+}
 
 void CBlurProcessor::Init(int width, int height, int32_t passes)
 {
@@ -25,6 +32,7 @@ GLuint CBlurProcessor::Apply(GLuint input)
     {
         const int horizontal = pass % 2;
         SetUniform(program, "gHorizontal", horizontal);
+        SetUniform(program, "gStep", BlurPassStep(pass));
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[horizontal]);
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, source);

@@ -5,6 +5,10 @@
 #include "effects/EffectQuad.h"
 #include "shaders/CShaderProgramBlur.h"
 
+// The tap step, in texels, of pass `pass` (from 1): 1 for the first x and y
+// passes, doubling for each pair after them.
+float BlurPassStep(int32_t pass);
+
 // Separable blur run back and forth between two float targets: odd passes
 // blur along x into target B, even passes along y into target A.
 class CBlurProcessor

@@ -13,6 +13,8 @@ namespace
 {
 const float kSpawnRateMin = 1.0f;
 const float kSpawnRateMax = 5000.0f;
+// A value typed into a slider or drag (Ctrl+click) is held to its range too.
+const ImGuiSliderFlags kClamp = ImGuiSliderFlags_AlwaysClamp;
 
 // Opens a section's indented body; false while the section is closed.
 bool BeginSection(const char* label)
@@ -25,12 +27,12 @@ bool BeginSection(const char* label)
 
 bool Slider(const char* label, float& value, float minimum, float maximum)
 {
-    return ImGui::SliderFloat(label, &value, minimum, maximum, "%.3f", ImGuiSliderFlags_None);
+    return ImGui::SliderFloat(label, &value, minimum, maximum, "%.3f", kClamp);
 }
 
 void DrawPointLight(PointLight& light)
 {
-    ImGui::DragFloat3("Point light pos", &light.Position.x, 1.0f, -100.0f, 100.0f, "%.3f");
+    ImGui::DragFloat3("Point light pos", &light.Position.x, 1.0f, -100.0f, 100.0f, "%.3f", kClamp);
     Slider("Point light diff intensity", light.Base.DiffuseIntensity, 0.0f, 10.0f);
     Slider("Point light const", light.Atten.Constant, 0.001f, 10.0f);
     Slider("Point light linear", light.Atten.Linear, 0.001f, 3.0f);
@@ -116,13 +118,13 @@ void DrawParticlesSection(ParticleParams& particles, int32_t particleCount)
     if (!BeginSection("Particles"))
         return;
     ImGui::Text("Particle count: %s", FormatThousands(particleCount).c_str());
-    ImGui::DragFloat3("Direction", &particles.genGravityVector.x, 0.1f, -30.0f, 30.0f, "%.3f");
+    ImGui::DragFloat3("Direction", &particles.genGravityVector.x, 0.1f, -30.0f, 30.0f, "%.3f", kClamp);
     float rate = float(particles.generateCount);
-    ImGui::DragFloat("Spawn rate", &rate, 10.0f, kSpawnRateMin, kSpawnRateMax, "%.0f");
+    ImGui::DragFloat("Spawn rate", &rate, 10.0f, kSpawnRateMin, kSpawnRateMax, "%.0f", kClamp);
     particles.generateCount = StoredSpawnRate(rate);
-    ImGui::DragFloat2("Spawn area", &particles.spawnArea.x, 1.0f, 10.0f, 300.0f, "%.3f");
-    ImGui::DragFloat("Spawn pos y", &particles.genPosition.y, 1.0f, 10.0f, 100.0f, "%.3f");
-    ImGui::DragFloat("Turbulence", &particles.noise, 0.1f, 0.0f, 150.0f, "%.3f");
+    ImGui::DragFloat2("Spawn area", &particles.spawnArea.x, 1.0f, 10.0f, 300.0f, "%.3f", kClamp);
+    ImGui::DragFloat("Spawn pos y", &particles.genPosition.y, 1.0f, 10.0f, 100.0f, "%.3f", kClamp);
+    ImGui::DragFloat("Turbulence", &particles.noise, 0.1f, 0.0f, 150.0f, "%.3f", kClamp);
     ImGui::Unindent();
 }
 

@@ -1,6 +1,6 @@
 #include "shaders/CShaderProgramBlur.h"
 
-const UniformTable CShaderProgramBlur::uniformNames = {{"gSampler"}, {"gHorizontal"}};
+const UniformTable CShaderProgramBlur::uniformNames = {{"gSampler"}, {"gHorizontal"}, {"gStep"}};
 
 CShaderProgramBlur::CShaderProgramBlur()
     : CVertexFragmentProgram("Resources\\shaders\\Blur.vert", "Resources\\shaders\\Blur.frag", uniformNames)

@@ -61,7 +61,7 @@ void main()
     float blur = BlurAmount(depth);
     vec3 colour = TexelAt(gScreenTexture, vTexCoord);
     if (gDOFSwitch != 0)
-        colour = DepthOfField(vTexCoord, colour, blur);
+        colour = DepthOfField(vTexCoord, colour, depth, blur);
     if (gBloom != 0)
         colour += TexelAt(gBloomTexture, vTexCoord) * kBloomStrength;
     colour += TexelAt(gLensFlareTexture, vTexCoord) * kLensFlareStrength;

@@ -17,10 +17,25 @@ const float kSkyDistance = 1500.0;
 const float kGlowCoreBoost = 3.0;
 const float kGlowCoreSharpness = 400.0;
 
+// While the sun is within about 17 degrees of the horizon, the band of sky
+// above the horizon takes the orange-pink of the light on the snow (the maps'
+// own horizon turns yellow-green there). The tint keeps the sky's brightness.
+const vec3 kDuskTint = vec3(1.5, 0.86, 0.72);
+const float kDuskStrength = 0.85;
+const float kDuskBandHeight = 0.4;
+
 // A map coordinate from two values in [-1, 1].
 vec2 MapCoord(float s, float t)
 {
     return vec2(s, t) * 0.5 + 0.5;
+}
+
+vec3 DuskBand(vec3 sky, float viewHeight, float sunHeight)
+{
+    float nearSunset = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
+    float band = 1.0 - smoothstep(0.0, kDuskBandHeight, max(viewHeight, 0.0));
+    float brightness = dot(sky, vec3(0.2126, 0.7152, 0.0722));
+    return mix(sky, kDuskTint * brightness, nearSunset * band * kDuskStrength);
 }
 
 void main()
@@ -30,6 +45,7 @@ void main()
     float cosToSun = dot(view, toSun);
 
     vec3 sky = SrgbToLinear(texture(gSamplerHorizon, MapCoord(toSun.y, view.y)).rgb);
+    sky = DuskBand(sky, view.y, toSun.y);
     vec3 glow = SrgbToLinear(texture(gSamplerSun, MapCoord(toSun.y, cosToSun)).rgb);
     glow *= 1.0 + kGlowCoreBoost * pow(max(cosToSun, 0.0), kGlowCoreSharpness);
     WriteSceneOutputs(sky + glow, 1.0, kSkyDistance);

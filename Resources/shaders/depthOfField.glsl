@@ -18,25 +18,37 @@ const vec2 kGatherDisc[kGatherTaps] = vec2[](
 const float kSkyDepth = 2.0;
 
 // 0 inside the sharp zone, rising linearly over the fade to gFocalMaxBlur.
-// The sky, with the stars and the snowflakes seen against it, stays sharp:
-// a small gather would turn each point of light into a cluster of dots.
+// The sky with its stars, and the pixels that snowflakes cover (depth 0),
+// stay sharp: a small gather would turn each point of light into a cluster
+// of dots.
 float BlurAmount(float depth)
 {
-    if (depth >= kSkyDepth)
+    if (depth >= kSkyDepth || depth <= 0.0)
         return 0.0;
     float outside = abs(depth - gFocalPoint) - gFocalLength;
     return clamp(outside / max(gFocalFade, 1e-5), 0.0, 1.0) * gFocalMaxBlur;
 }
 
-// The gather around `uv`, whose own colour the caller has already read.
-vec3 DepthOfField(vec2 uv, vec3 centreColour, float blur)
+// The gather around `uv`, whose own colour and depth the caller has already
+// read. A tap nearer than the centre and much sharper than it (an in-focus
+// edge, a snowflake) is left out, so that sharp things keep their outline
+// instead of leaking copies of themselves into a blurred background; whatever
+// lies behind the centre, the sky included, is gathered.
+vec3 DepthOfField(vec2 uv, vec3 centreColour, float depth, float blur)
 {
     ivec2 centre = TexelIndex(gScreenTexture, uv);
     float radius = kMaxBlurRadius * float(textureSize(gScreenTexture, 0).x) / 1600.0 * blur;
     vec3 sum = centreColour;
+    float weight = 1.0;
     for (int i = 0; i < kGatherTaps; ++i)
-        sum += TexelNear(gScreenTexture, centre, ivec2(round(kGatherDisc[i] * radius)));
-    return sum / float(kGatherTaps + 1);
+    {
+        ivec2 offset = ivec2(round(kGatherDisc[i] * radius));
+        float tapDepth = TexelNear(gDepthTexture, centre, offset).r;
+        float taken = max(step(depth, tapDepth), step(0.5 * blur, BlurAmount(tapDepth)));
+        sum += TexelNear(gScreenTexture, centre, offset) * taken;
+        weight += taken;
+    }
+    return sum / weight;
 }
 
 // Near, in focus and far tinted blue, green and red; the tint deepens with the blur.

@@ -48,13 +48,13 @@ const float kMoonIntensity = 0.08;
 // Light from the sky dome at the default ambient intensity of 0.1: blue by
 // day, with an orange-pink flush while the sun is near the horizon, dim blue
 // at night. Surfaces facing the ground get the snow's paler bounce instead.
-const vec3 kDaySky = vec3(0.15, 0.19, 0.27);
+const vec3 kDaySky = vec3(0.10, 0.17, 0.36);
 const vec3 kTwilightSky = vec3(0.13, 0.06, 0.05);
 const vec3 kNightSky = vec3(0.022, 0.03, 0.05);
 const float kGroundBounce = 0.55;
 const float kReferenceAmbient = 0.1;
 // Sunlight on snow is white with a faint warmth.
-const vec3 kSunWarmth = vec3(1.0, 0.97, 0.92);
+const vec3 kSunWarmth = vec3(1.0, 0.95, 0.86);
 // Air between the eye and far terrain: half the light is replaced by the
 // sky's haze after this many units.
 const float kHazeHalfDistance = 420.0;
@@ -99,13 +99,13 @@ float SunShadow(int cascade)
 }
 
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
-                        Surface s)
+                        Surface s, float share)
 {
     vec3 fromLight = s.position - position;
     float distance = length(fromLight);
     vec3 toLight = -fromLight / max(distance, 1e-4);
     LightSum direct = Shade(base, toLight, s);
-    float falloff = 1.0 / AttenuationAt(atten, distance);
+    float falloff = share / AttenuationAt(atten, distance);
     // The cube lookups are the costly part: skip them where the light adds
     // less than a step of an 8-bit channel anyway.
     float shadow = 1.0;
@@ -128,10 +128,24 @@ LightSum MoonLight(Surface s)
 
 // How far the day has come, from the sun's height: x is 0 at night and 1 by
 // day, y the flush while the sun is near the horizon.
+float SunHeight()
+{
+    return -normalize(gDirLight.Direction).y;
+}
+
 vec2 DayPhase()
 {
-    float sunHeight = -normalize(gDirLight.Direction).y;
+    float sunHeight = SunHeight();
     return vec2(smoothstep(-0.1, 0.3, sunHeight), 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03)));
+}
+
+// The lamps' records give their strength against the night. By day the sun
+// outshines a small flame many times over, and the exposure is the sun's: the
+// lamps' light fades out while the sun climbs from 3 to 20 degrees, and is
+// whole from sunset on.
+float LampShare()
+{
+    return 1.0 - smoothstep(0.05, 0.35, SunHeight());
 }
 
 vec3 SkyColour(vec2 phase, vec3 night, vec3 day, vec3 twilight)
@@ -165,7 +179,7 @@ vec3 SkyAmbient(vec3 normal, vec2 phase)
 }
 
 // One slot's light term; a macro because the slot's cube sampler must be named with a constant index.
-#define POINT_LIGHT(i) PointLightTerm(gPointLights[i].Base, gPointLights[i].Position, gPointLights[i].Atten, gPointLights[i].ShadowMapEnabled, gPointLights[i].ShadowMap, s)
+#define POINT_LIGHT(i) PointLightTerm(gPointLights[i].Base, gPointLights[i].Position, gPointLights[i].Atten, gPointLights[i].ShadowMapEnabled, gPointLights[i].ShadowMap, s, lampShare)
 
 void Accumulate(inout LightSum total, LightSum term)
 {
@@ -196,6 +210,7 @@ void main()
     vec2 phase = DayPhase();
     LightSum total = LightSum(SkyAmbient(s.normal, phase) + sun.diffuse * sunShadow, sun.specular * sunShadow);
     Accumulate(total, MoonLight(s));
+    float lampShare = LampShare();
 
     // Unrolled: each slot's cube sampler needs a constant index.
     if (gNumPointLights > 0)

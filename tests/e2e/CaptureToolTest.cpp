@@ -113,7 +113,8 @@ TEST_F(CaptureToolTest, ZeroStepGivesFramesOfNoDuration)
 
 TEST_F(CaptureToolTest, HeldF1HidesTheOverlayOnce)
 {
-    // Run without resources so that nothing but the overlay can light a pixel.
+    // Run with an empty data set so that nothing but the overlay can light a pixel.
+    fs::create_directories(dir / "Resources");
     ASSERT_EQ(Capture("--frames 4 --hold F1:1:3 --out " + (dir / "hidden.png").string(), dir.string()).exitCode, 0);
     EXPECT_EQ(ReadPng(dir / "hidden.png").brightest, 0u);
     ASSERT_EQ(Capture("--frames 4 --hold F1:1:1 --hold F1:3:3 --out " + (dir / "shown.png").string(), dir.string())
@@ -122,8 +123,9 @@ TEST_F(CaptureToolTest, HeldF1HidesTheOverlayOnce)
     EXPECT_GT(ReadPng(dir / "shown.png").brightest, 0u);
 }
 
-TEST_F(CaptureToolTest, RunsWithoutResourcesAndRejectsBadArguments)
+TEST_F(CaptureToolTest, RunsWithAnEmptyDataSetAndRejectsBadArguments)
 {
+    fs::create_directories(dir / "Resources");
     const ProcessResult empty = Capture("--frames 2 --out " + (dir / "f.png").string(), dir.string());
     EXPECT_EQ(empty.exitCode, 0) << empty.output;
     EXPECT_EQ(ReadPng(dir / "f.png").width, 1600u);
@@ -255,12 +257,13 @@ TEST_F(CaptureToolTest, SaysWhenThereIsNoDisplayAndRefusesOutOfRangeValues)
     ExpectRefused("--set toneMapping=9", "setting 'toneMapping' must be at least 0 and at most 3");
 }
 
-TEST_F(CaptureToolTest, KeepsDrawingWithoutShadersOrWithAFileForResources)
+TEST_F(CaptureToolTest, KeepsDrawingWithoutShadersAndSkipsAFileNamedResources)
 {
-    // Resources is a file, so nothing below it can be opened.
+    // Resources is a file: no data set there, so the one beside the program is used.
     std::ofstream(dir / "Resources") << "not a folder";
     const ProcessResult file = Capture("--frames 2 --out " + (dir / "file.png").string(), dir.string());
     EXPECT_EQ(file.exitCode, 0) << file.output;
+    EXPECT_EQ(file.output.find("Error loading"), std::string::npos) << file.output;
     EXPECT_EQ(ReadPng(dir / "file.png").width, 1600u);
 
     // Everything but the shader folder.

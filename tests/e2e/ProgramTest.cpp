@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -100,15 +101,26 @@ TEST(Program, StartsInAReadOnlyFolderWithDamagedFonts)
     EXPECT_NE(result.output.find("using the built-in font"), std::string::npos) << result.output;
 }
 
-TEST(Program, KeepsRunningWithoutItsResourcesFolder)
+TEST(Program, FindsItsDataSetFromAnyFolderAndSaysWhenThereIsNone)
 {
-    const std::filesystem::path empty =
-        std::filesystem::temp_directory_path() / ("kestrune-noresources-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(empty);
+    namespace fs = std::filesystem;
+    const fs::path empty = fs::temp_directory_path() / ("kestrune-noresources-" + std::to_string(::getpid()));
+    fs::create_directories(empty);
+    // Started where there is no Resources folder, it uses the one beside itself.
     std::string geometry;
-    const ProcessResult result = RunUntilEscape(empty.string(), geometry);
-    std::filesystem::remove_all(empty);
-    EXPECT_NE(geometry.find("1600x900"), std::string::npos) << result.output;
-    EXPECT_FALSE(result.timedOut) << result.output;
-    EXPECT_EQ(result.exitCode, 0) << result.output;
+    const ProcessResult elsewhere = RunUntilEscape(empty.string(), geometry);
+    EXPECT_NE(geometry.find("1600x900"), std::string::npos) << elsewhere.output;
+    EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.output;
+    EXPECT_EQ(elsewhere.output.find("Error loading"), std::string::npos) << elsewhere.output;
+    EXPECT_EQ(elsewhere.output.find("Unable to open"), std::string::npos) << elsewhere.output;
+
+    // A copy of the program alone in a folder finds no data set anywhere: one line, no window.
+    fs::copy_file(binDir + "/kestrune", empty / "kestrune");
+    const ProcessResult nowhere = RunProcess("./kestrune", empty.string(), 30);
+    fs::remove_all(empty);
+    EXPECT_EQ(nowhere.exitCode, 1) << nowhere.output;
+    EXPECT_EQ(std::count(nowhere.output.begin(), nowhere.output.end(), '\n'), 1) << nowhere.output;
+    EXPECT_EQ(nowhere.output.rfind("kestrune: no Resources folder in the working directory (", 0), 0u)
+        << nowhere.output;
+    EXPECT_NE(nowhere.output.find("run it as build/bin/kestrune"), std::string::npos) << nowhere.output;
 }

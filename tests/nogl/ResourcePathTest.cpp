@@ -21,3 +21,26 @@ TEST(ResourcePath, BackslashesBecomeSeparatorsAndOtherLetterCaseIsFound)
     EXPECT_EQ(ResolveResourcePath("Nowhere\\at\\all.txt"), "Nowhere/at/all.txt");
     std::filesystem::current_path(previous);
 }
+
+TEST(ResourcePath, TheWorkingFolderComesFirstThenTheProgramsOwn)
+{
+    TempDir dir("root");
+    dir.Write("program/Resources/shaders/a.vert", "a");
+    dir.Write("elsewhere/Resources", "a file, not a folder");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::string program = dir.Path("program");
+
+    std::filesystem::current_path(program);
+    EXPECT_EQ(FindResourceRoot("/nowhere"), std::string()) << "the working folder has one";
+    std::filesystem::current_path(dir.Path("elsewhere"));
+    EXPECT_EQ(FindResourceRoot(program), program);
+    EXPECT_EQ(FindResourceRoot(dir.Path("elsewhere")), std::nullopt) << "a file named Resources is no folder";
+    EXPECT_EQ(FindResourceRoot(""), std::nullopt);
+
+    SetResourceRoot(program);
+    EXPECT_EQ(ResolveResourcePath("resources\\Shaders\\a.vert"), program + "/Resources/shaders/a.vert");
+    EXPECT_EQ(ResolveResourcePath("Resources\\shaders\\b.vert"), program + "/Resources/shaders/b.vert");
+    SetResourceRoot("");
+    EXPECT_EQ(ResolveResourcePath("Resources\\shaders\\a.vert"), "Resources/shaders/a.vert");
+    std::filesystem::current_path(previous);
+}

@@ -98,6 +98,8 @@ TEST_F(SettingOverrides, RefusesUnknownNamesAndMissingValues)
     for (const char* bad : {"vertexCount=3", "cascadeSplits=1", "Bloom=1", "=1"})
         EXPECT_NE(Refusal(bad).find("unknown setting"), std::string::npos) << bad;
     EXPECT_NE(Refusal("exposure").find("NAME=VALUE[@FRAME]"), std::string::npos);
+    // The flakes' size is taken when the snow starts: a --set could never reach it.
+    EXPECT_EQ(Refusal("particles.billboardSize=2").rfind("setting 'particles.billboardSize' is read once when", 0), 0u);
 }
 
 TEST_F(SettingOverrides, FrameSuffixIsAWholeNumberFromOne)

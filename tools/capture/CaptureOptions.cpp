@@ -222,8 +222,8 @@ std::string CaptureUsage()
            "                           frame FRAME (counted as --hold counts); repeatable, later\n"
            "                           ones win. NAME is the setting's name in CRenderSettings,\n"
            "                           or particles.NAME for the scene's particle settings (the\n"
-           "                           start-up snowfall has run with the defaults by then, and\n"
-           "                           particles.billboardSize no longer reaches the shader):\n" +
+           "                           start-up snowfall has run with the defaults by then; the\n"
+           "                           flakes' size, read when the snow starts, is refused):\n" +
            NameList("numbers", SettingNames(SettingType::Float)) +
            NameList("integers", SettingNames(SettingType::Integer)) +
            NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +

@@ -1,5 +1,7 @@
 #include "MouseClicks.h"
 
+#include <algorithm>
+
 namespace
 {
 void PushButtonEvent(SDL_Window* window, const MouseClick& click, Uint32 type)
@@ -19,6 +21,10 @@ void PushButtonEvent(SDL_Window* window, const MouseClick& click, Uint32 type)
 
 void DeliverClicks(const std::vector<MouseClick>& clicks, int frame, SDL_Window* window)
 {
+    const auto first = std::min_element(clicks.begin(), clicks.end(),
+                                         [](const MouseClick& a, const MouseClick& b) { return a.frame < b.frame; });
+    if (first != clicks.end() && first->frame == frame + 1)
+        SDL_WarpMouseInWindow(window, first->x, first->y);
     for (const MouseClick& click : clicks)
     {
         if (click.frame != frame)

@@ -46,7 +46,6 @@ const SettingField fields[] = {
     {"particles.genLifeMin", &P::genLifeMin},
     {"particles.genLifeMax", &P::genLifeMax},
     {"particles.generateCount", &P::generateCount},
-    {"particles.billboardSize", &P::billboardSize},
     {"particles.spawnArea", &P::spawnArea},
     {"particles.noise", &P::noise},
 };
@@ -135,6 +134,10 @@ const char* TypeDescription(SettingType type)
     }
 }
 
+// The particles' settings are read every frame except the flakes' size, which
+// the snow's program takes when it is made.
+const char* const kStartUpOnlySetting = "particles.billboardSize";
+
 // The problem in `text`, or "" when `setting` holds it parsed.
 std::string Parse(const std::string& text, SettingOverride& setting)
 {
@@ -142,6 +145,8 @@ std::string Parse(const std::string& text, SettingOverride& setting)
     if (equals == std::string::npos)
         return "'" + text + "' is not NAME=VALUE[@FRAME]";
     const std::string name = text.substr(0, equals);
+    if (name == kStartUpOnlySetting)
+        return "setting '" + name + "' is read once when the snow starts, before --set applies: it cannot be set";
     setting.field = FindField(name);
     if (setting.field == nullptr)
         return "unknown setting '" + name + "'";

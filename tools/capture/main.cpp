@@ -20,6 +20,7 @@
 #include "app/DisplayCheck.h"
 #include "app/GlDebugOutput.h"
 #include "app/InputState.h"
+#include "app/ResourceLocation.h"
 #include "camera/CShowcaseCamera.h"
 #include "core/CRenderSettings.h"
 #include "core/Clock.h"
@@ -202,6 +203,8 @@ int main(int argc, char** argv)
                      displayProblem.c_str(), xvfbCommand);
         return 2;
     }
+    if (!UseResourcesFolder("kestrune-capture"))
+        return 1;
     bool shaderDumpFailed = false;
     if (!options->dumpShadersDir.empty() && !StartShaderDump(options->dumpShadersDir, shaderDumpFailed))
     {
