@@ -97,8 +97,10 @@ TEST_F(CaptureToolTest, WritesTheFinalFrameAndAReportOnASteppedClock)
     EXPECT_GT(png.brightest, 0u) << "the overlay should be visible";
 
     const std::string report = Read(dir / "r.json");
-    for (const char* key : {"\"startup_ms\"", "\"frames\"", "\"summary\"", "\"frame_ms_median\"", "\"frame_ms_p95\"",
-                            "\"stage_ms_median\"", "\"Skymap\"", "\"Render\"", "\"PostProcess\""})
+    EXPECT_NE(result.output.find("GL renderer: "), std::string::npos) << "which implementation drew it";
+    for (const char* key : {"\"gl_renderer\": \"", "\"gl_version\": \"", "\"startup_ms\"", "\"frames\"",
+                            "\"summary\"", "\"frame_ms_median\"", "\"frame_ms_p95\"", "\"stage_ms_median\"",
+                            "\"Skymap\"", "\"Render\"", "\"PostProcess\""})
         EXPECT_NE(report.find(key), std::string::npos) << key;
     EXPECT_EQ(Count(report, "\"dt_ms\""), 3u) << "warm-up frames are not reported";
     EXPECT_EQ(Count(report, "\"clock_dt_ms\": 20.000"), 3u) << report;
