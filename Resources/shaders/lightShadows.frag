@@ -141,11 +141,12 @@ vec2 DayPhase()
 
 // The lamps' records give their strength against the night. By day the sun
 // outshines a small flame many times over, and the exposure is the sun's: the
-// lamps' light fades out while the sun climbs from 3 to 20 degrees, and is
-// whole from sunset on.
+// lamps' light fades out as the sunlight on level ground grows (the sun from
+// about 3 to 20 degrees high), and is whole from sunset on.
 float LampShare()
 {
-    return 1.0 - smoothstep(0.05, 0.35, SunHeight());
+    float daylight = max(SunHeight(), 0.0) * gDirLight.Base.DiffuseIntensity * Luminance(gDirLight.Base.Color);
+    return 1.0 - smoothstep(0.04, 0.28, daylight);
 }
 
 vec3 SkyColour(vec2 phase, vec3 night, vec3 day, vec3 twilight)
