@@ -154,11 +154,11 @@ vec3 SkyColour(vec2 phase, vec3 night, vec3 day, vec3 twilight)
     return mix(night, day, phase.x) + twilight * phase.y;
 }
 
-// Far terrain takes the sky's colour near the horizon: pale blue by day, rose
+// Far terrain takes the sky's colour near the horizon: a clear blue by day, rose
 // at dusk, deep blue at night.
 vec3 AddHaze(vec3 colour, float viewDepth, vec2 phase)
 {
-    vec3 haze = SkyColour(phase, vec3(0.006, 0.009, 0.02), vec3(0.55, 0.66, 0.82), vec3(0.3, 0.14, 0.12));
+    vec3 haze = SkyColour(phase, vec3(0.006, 0.009, 0.02), vec3(0.50, 0.64, 0.88), vec3(0.3, 0.14, 0.12));
     return mix(haze, colour, exp2(-viewDepth / kHazeHalfDistance));
 }
 
