@@ -17,22 +17,28 @@ int ChooseCascade(float clipDepth, float cascadeEnds[4])
     return -1;
 }
 
-// Fraction of the sun that reaches a point, 3 x 3 taps one texel apart. Each
-// tap is itself a bilinear 2 x 2 comparison (linear filtering on a comparison
-// texture), so the edge fades over about four texels. The caster pass's
-// polygon offset keeps surfaces from shadowing themselves.
-float CascadeShadow(sampler2DShadow shadowMap, vec4 lightClipPos, vec2 mapSize)
+// Taps of the 2 x 2 kernel, half a texel either side of the point. Each tap is
+// itself a bilinear 2 x 2 comparison (linear filtering on a comparison
+// texture), so together they weigh a 3 x 3 block of texels as a tent and the
+// edge fades over about three texels. The caster pass's polygon offset keeps
+// surfaces from shadowing themselves.
+const int kCascadeTaps = 4;
+
+// How many of `taps` taps of one cascade's kernel see the sun. The caller
+// passes the whole kernel for the cascade the fragment lies in and 0 for the
+// others: the loop then runs only where a fragment needs it, which a software
+// rasterizer, running every branch of a group of fragments, honours by
+// skipping iterations that no fragment of the group needs. Reads name their
+// level, as reads in non-uniform control flow must (the maps have no mipmaps).
+float CascadeLitTaps(sampler2DShadow shadowMap, vec4 lightClipPos, vec2 mapSize, int taps)
 {
     vec3 p = lightClipPos.xyz / lightClipPos.w * 0.5 + 0.5;
     if (p.z >= 1.0 || any(lessThan(p.xy, vec2(0.0))) || any(greaterThan(p.xy, vec2(1.0))))
-        return 1.0; // outside the cascade's box: nothing was drawn there
+        return float(taps); // outside the cascade's box: nothing was drawn there
     vec2 texel = 1.0 / mapSize;
     float lit = 0.0;
-    for (int y = -1; y <= 1; ++y)
-    {
-        for (int x = -1; x <= 1; ++x)
-            lit += texture(shadowMap, vec3(p.xy + vec2(x, y) * texel, p.z));
-    }
-    return lit / 9.0;
+    for (int i = 0; i < taps; ++i)
+        lit += textureLod(shadowMap, vec3(p.xy + (vec2(i % 2, i / 2) - 0.5) * texel, p.z), 0.0);
+    return lit;
 }
 #def_source

@@ -84,18 +84,17 @@ vec3 ShadingNormal(vec3 n)
     return normalize(mat3(t, b, n) * m);
 }
 
-float SunShadow(int cascade)
+// Fraction of the sun that reaches the fragment: the kernel of its own cascade
+// when it faces the sun, no taps at all otherwise. Samplers of an array can only
+// be picked by constant indices, so each cascade has its own call.
+float SunShadow(int cascade, bool facingSun)
 {
-    // Samplers of an array can only be picked by constant indices.
-    if (cascade == 0)
-        return CascadeShadow(gShadowMapDir[0], vLightClipPos[0], gShadowMapSize);
-    if (cascade == 1)
-        return CascadeShadow(gShadowMapDir[1], vLightClipPos[1], gShadowMapSize);
-    if (cascade == 2)
-        return CascadeShadow(gShadowMapDir[2], vLightClipPos[2], gShadowMapSize);
-    if (cascade == 3)
-        return CascadeShadow(gShadowMapDir[3], vLightClipPos[3], gShadowMapSize);
-    return 1.0;
+    int taps = facingSun ? kCascadeTaps : 0;
+    float lit = CascadeLitTaps(gShadowMapDir[0], vLightClipPos[0], gShadowMapSize, cascade == 0 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[1], vLightClipPos[1], gShadowMapSize, cascade == 1 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[2], vLightClipPos[2], gShadowMapSize, cascade == 2 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[3], vLightClipPos[3], gShadowMapSize, cascade == 3 ? taps : 0);
+    return taps > 0 && cascade >= 0 ? lit / float(taps) : 1.0;
 }
 
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
@@ -106,13 +105,12 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     vec3 toLight = -fromLight / max(distance, 1e-4);
     LightSum direct = Shade(base, toLight, s);
     float falloff = share / AttenuationAt(atten, distance);
-    // The cube lookups are the costly part: skip them where the light adds
-    // less than a step of an 8-bit channel anyway.
-    float shadow = 1.0;
+    // The cube lookups are the costly part: none where the light adds less
+    // than a step of an 8-bit channel anyway (beyond its reach, or by day).
     vec3 reachable = direct.diffuse + direct.specular;
     float reach = max(reachable.r, max(reachable.g, reachable.b));
-    if (castsShadow != 0 && reach * falloff > 1.0 / 512.0)
-        shadow = PointShadow(distances, fromLight, s.geometricNormal, gShadowMapSize.x);
+    int taps = castsShadow != 0 && reach * falloff > 1.0 / 512.0 ? kPointShadowTaps : 0;
+    float shadow = PointShadow(distances, fromLight, s.geometricNormal, gShadowMapSize.x, taps);
     vec3 ambient = base.Color * base.AmbientIntensity;
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }
@@ -207,7 +205,7 @@ void main()
     sunLight.Color *= kSunWarmth;
     LightSum sun = Shade(sunLight, normalize(-gDirLight.Direction), s);
     // Surfaces turned away from the sun (and everything at night) need no lookups.
-    float sunShadow = any(greaterThan(sun.diffuse, vec3(0.0))) ? SunShadow(cascade) : 1.0;
+    float sunShadow = SunShadow(cascade, any(greaterThan(sun.diffuse, vec3(0.0))));
     vec2 phase = DayPhase();
     LightSum total = LightSum(SkyAmbient(s.normal, phase) + sun.diffuse * sunShadow, sun.specular * sunShadow);
     Accumulate(total, MoonLight(s));

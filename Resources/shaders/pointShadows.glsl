@@ -2,7 +2,8 @@
 // distances (written by shadowMapPointLight.frag). Included by lightShadows.frag.
 #def_include
 // Tap pattern across the lookup direction, within the unit disc.
-const vec2 kPointShadowTaps[5] = vec2[5](vec2(0.0, 0.0), vec2(0.95, 0.32), vec2(-0.32, 0.95), vec2(-0.95, -0.32),
+const int kPointShadowTaps = 5;
+const vec2 kPointShadowTap[kPointShadowTaps] = vec2[5](vec2(0.0, 0.0), vec2(0.95, 0.32), vec2(-0.32, 0.95), vec2(-0.95, -0.32),
                                          vec2(0.32, -0.95));
 
 // The taps spread wider the farther the point is from the light, giving the
@@ -11,10 +12,12 @@ const float kPenumbraTexels = 1.0;
 const float kPenumbraGrowth = 0.6;
 const float kPenumbraMaxTexels = 12.0;
 
-// Fraction of a point light that reaches a surface point. `fromLight` is the
+// Fraction of a point light that reaches a surface point, from the first
+// `taps` taps of the pattern (0: none, fully lit). `fromLight` is the
 // world-space offset from the light to the point, `normal` the surface's
-// geometric normal, `faceSize` the texel count across one cube face.
-float PointShadow(samplerCube distances, vec3 fromLight, vec3 normal, float faceSize)
+// geometric normal, `faceSize` the texel count across one cube face. The caller
+// passes 0 where the light does not matter, and the loop then costs nothing.
+float PointShadow(samplerCube distances, vec3 fromLight, vec3 normal, float faceSize, int taps)
 {
     float distance = length(fromLight);
     if (distance < 1e-4)
@@ -34,12 +37,12 @@ float PointShadow(samplerCube distances, vec3 fromLight, vec3 normal, float face
     vec3 side = normalize(cross(direction, abs(direction.y) < 0.99 ? vec3(0.0, 1.0, 0.0) : vec3(1.0, 0.0, 0.0)));
     vec3 up = cross(direction, side);
     float lit = 0.0;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < taps; ++i)
     {
-        vec2 tap = kPointShadowTaps[i] * (texelAngle * spread);
-        float nearest = texture(distances, direction + side * tap.x + up * tap.y).r;
+        vec2 tap = kPointShadowTap[i] * (texelAngle * spread);
+        float nearest = textureLod(distances, direction + side * tap.x + up * tap.y, 0.0).r;
         lit += liftedDistance - bias <= nearest ? 1.0 : 0.0;
     }
-    return lit / 5.0;
+    return taps > 0 ? lit / float(taps) : 1.0;
 }
 #def_source
