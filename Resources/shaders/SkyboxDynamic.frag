@@ -4,6 +4,7 @@
 // map the glow around the sun by the cosine of the angle to it.
 
 #include "sceneOutputs.glsl"
+#include "twilight.glsl"
 
 in vec3 vDirection;
 
@@ -32,10 +33,8 @@ vec2 MapCoord(float s, float t)
 
 vec3 DuskBand(vec3 sky, float viewHeight, float sunHeight)
 {
-    float nearSunset = 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03));
     float band = 1.0 - smoothstep(0.0, kDuskBandHeight, max(viewHeight, 0.0));
-    float brightness = dot(sky, vec3(0.2126, 0.7152, 0.0722));
-    return mix(sky, kDuskTint * brightness, nearSunset * band * kDuskStrength);
+    return mix(sky, kDuskTint * Luminance(sky), TwilightFlush(sunHeight) * band * kDuskStrength);
 }
 
 void main()

@@ -26,9 +26,9 @@ const int kCascadeTaps = 4;
 
 // How many of `taps` taps of one cascade's kernel see the sun. The caller
 // passes the whole kernel for the cascade the fragment lies in and 0 for the
-// others: the loop then runs only where a fragment needs it, which a software
-// rasterizer, running every branch of a group of fragments, honours by
-// skipping iterations that no fragment of the group needs. Reads name their
+// others: the loop then runs only where a fragment needs it (a software
+// rasterizer shades fragments in groups and skips the iterations that no
+// fragment of the group needs). Reads name their
 // level, as reads in non-uniform control flow must (the maps have no mipmaps).
 float CascadeLitTaps(sampler2DShadow shadowMap, vec4 lightClipPos, vec2 mapSize, int taps)
 {

@@ -7,6 +7,7 @@
 #include "lightModel.glsl"
 #include "cascadeShadows.glsl"
 #include "pointShadows.glsl"
+#include "twilight.glsl"
 
 uniform DirectionalLight gDirLight;
 uniform PointLight gPointLights[3];
@@ -124,17 +125,18 @@ LightSum MoonLight(Surface s)
     return Shade(moon, normalize(gDirLight.Direction), s);
 }
 
-// How far the day has come, from the sun's height: x is 0 at night and 1 by
-// day, y the flush while the sun is near the horizon.
+// The sine of the sun's elevation.
 float SunHeight()
 {
     return -normalize(gDirLight.Direction).y;
 }
 
+// How far the day has come, from the sun's height: x is 0 at night and 1 by
+// day, y the flush while the sun is near the horizon.
 vec2 DayPhase()
 {
     float sunHeight = SunHeight();
-    return vec2(smoothstep(-0.1, 0.3, sunHeight), 1.0 - smoothstep(0.0, 0.3, abs(sunHeight - 0.03)));
+    return vec2(smoothstep(-0.1, 0.3, sunHeight), TwilightFlush(sunHeight));
 }
 
 // The lamps' records give their strength against the night. By day the sun

@@ -3,8 +3,8 @@
 #def_include
 // Tap pattern across the lookup direction, within the unit disc.
 const int kPointShadowTaps = 5;
-const vec2 kPointShadowTap[kPointShadowTaps] = vec2[5](vec2(0.0, 0.0), vec2(0.95, 0.32), vec2(-0.32, 0.95), vec2(-0.95, -0.32),
-                                         vec2(0.32, -0.95));
+const vec2 kPointShadowTap[kPointShadowTaps] = vec2[kPointShadowTaps](
+    vec2(0.0, 0.0), vec2(0.95, 0.32), vec2(-0.32, 0.95), vec2(-0.95, -0.32), vec2(0.32, -0.95));
 
 // The taps spread wider the farther the point is from the light, giving the
 // shadow a penumbra; in texels, at distance 0 and per unit of distance, capped.

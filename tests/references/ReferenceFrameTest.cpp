@@ -61,13 +61,13 @@ std::string OwnDisplayFor(const ReferenceView& view)
     return "xvfb-run -a -n " + std::to_string(100 + ::getpid() % 800) + " -s '-screen 0 1920x1080x24' ";
 }
 
-// One line of the capture's output that starts with `prefix`, without it.
-std::string OutputLine(const std::string& output, const std::string& prefix)
+// What follows `prefix` on its line of the capture's output; "" when it is missing.
+std::string AfterPrefix(const std::string& output, const std::string& prefix)
 {
-    const size_t at = output.find("\n" + prefix);
+    const size_t at = output.find(prefix);
     if (at == std::string::npos)
-        return output.rfind(prefix, 0) == 0 ? output.substr(prefix.size(), output.find('\n') - prefix.size()) : "";
-    const size_t begin = at + 1 + prefix.size();
+        return "";
+    const size_t begin = at + prefix.size();
     return output.substr(begin, output.find('\n', begin) - begin);
 }
 
@@ -145,11 +145,13 @@ TEST_P(ReferenceFrameTest, MatchesItsStoredFrame)
                        (otherDriver ? " --gl-debug" : "") + " --out " + capturePath,
                    binDir, 400 * KESTRUNE_TIME_SCALE);
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    const std::string renderer = OutputLine(result.output, "GL renderer: ");
+    const std::string renderer = AfterPrefix(result.output, "GL renderer: ");
     ASSERT_NE(renderer.find(param.driver), std::string::npos) << "drawn by '" << renderer << "'";
     if (otherDriver)
+    {
         EXPECT_NE(result.output.find("GL debug messages: high 0, medium 0, low 0,"), std::string::npos)
             << result.output;
+    }
 
     const std::optional<RgbImage> capture = ReadRgbImage(capturePath);
     ASSERT_TRUE(capture && capture->width == windowWidth && capture->height == windowHeight) << capturePath;

@@ -3,6 +3,8 @@
 #include <FreeImage.h>
 #include <algorithm>
 
+#include "textures/ImageDecoder.h"
+
 RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange)
 {
     float low = 0.0f;
@@ -59,27 +61,17 @@ bool WriteRgbImage(const RgbImage& image, const std::string& path)
 
 std::optional<RgbImage> ReadRgbImage(const std::string& path)
 {
-    const FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
-    if (format == FIF_UNKNOWN)
+    const DecodedImage decoded = DecodeImage(path);
+    if (!decoded)
         return std::nullopt;
-    FIBITMAP* loaded = FreeImage_Load(format, path.c_str(), 0);
-    FIBITMAP* bitmap = loaded != nullptr ? FreeImage_ConvertTo24Bits(loaded) : nullptr;
-    FreeImage_Unload(loaded);
-    if (bitmap == nullptr)
-        return std::nullopt;
-    RgbImage image{int(FreeImage_GetWidth(bitmap)), int(FreeImage_GetHeight(bitmap)), {}};
-    image.pixels.resize(size_t(image.width) * image.height * 3);
+    RgbImage image{int(decoded.width), int(decoded.height), {}};
+    image.pixels.reserve(size_t(image.width) * image.height * 3);
+    const unsigned bytes = decoded.bitsPerPixel / 8;
     for (int y = 0; y < image.height; ++y)
     {
-        const BYTE* in = FreeImage_GetScanLine(bitmap, y);
-        unsigned char* out = image.pixels.data() + size_t(y) * image.width * 3;
-        for (int x = 0; x < image.width; ++x, in += 3, out += 3)
-        {
-            out[0] = in[FI_RGBA_RED];
-            out[1] = in[FI_RGBA_GREEN];
-            out[2] = in[FI_RGBA_BLUE];
-        }
+        const BYTE* in = FreeImage_GetScanLine(decoded.bitmap.get(), y);
+        for (int x = 0; x < image.width; ++x, in += bytes)
+            image.pixels.insert(image.pixels.end(), {in[FI_RGBA_RED], in[FI_RGBA_GREEN], in[FI_RGBA_BLUE]});
     }
-    FreeImage_Unload(bitmap);
     return image;
 }

@@ -16,8 +16,8 @@ struct RgbImage
 // `fillRange`, scaled so that their lowest..highest value becomes 0..1.
 RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange);
 
-// Reads a PNG (or any 8-bit image FreeImage knows) into 8-bit RGB; nothing when
-// the file is missing, unreadable or not an image.
+// Reads an image file through the texture decoder (its formats and size limits)
+// into 8-bit RGB, alpha dropped; nothing when the decoder refuses it.
 std::optional<RgbImage> ReadRgbImage(const std::string& path);
 
 // Writes the image top row first: a JPEG when the path ends in ".jpg" or
