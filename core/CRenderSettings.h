@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LitBindings.h"
 #include "core/Lights.h"
 #include "core/ProfilerMark.h"
 
@@ -37,10 +38,10 @@ public:
     float dofSize = 0.049f;
     float dofFalloff = 0.188f;
     float dofMaxBlur = 1.0f;
-    std::array<float, 5> cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
+    std::array<float, kCascadeCount + 1> cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
     int32_t shadowMapWidth = 1600;
     int32_t shadowMapHeight = 1600;
-    std::array<std::array<float, 6>, 4> cascadeOrthoBounds = {};
+    std::array<std::array<float, 6>, kCascadeCount> cascadeOrthoBounds = {};
     float timeOfDay = 36.5f;
     std::map<std::string, int32_t> renderTextures = {{"None", -1}};
     int32_t selectedRenderTexture = -1;

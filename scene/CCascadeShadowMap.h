@@ -3,13 +3,13 @@
 #include <GL/glew.h>
 #include <array>
 
+#include "core/LitBindings.h"
+
 // The sun's four shadow cascades: one framebuffer whose depth attachment is
 // switched between four depth textures set up for hardware comparison.
 class CCascadeShadowMap
 {
 public:
-    static constexpr int kCascadeCount = 4;
-
     // True when the framebuffer is complete; it is left bound either way.
     bool Init(int width, int height);
     void BindForWriting(int cascadeIndex);

@@ -157,22 +157,25 @@ void CMainScene::Update()
 
 void CMainScene::RenderShadowMaps()
 {
+    CRenderSettings& settings = CRenderSettings::GetInstance();
     RenderCascadePass(cascadeShadowMap, {shadowMapProgram, opaqueShadowMapProgram}, objects);
+    settings.AddProfilerMark("ShadowMapDir");
     RenderPointShadowPass(pointShadowMaps, pointShadowProgram, objects);
+    settings.AddProfilerMark("ShadowMapPoint");
 }
 
 void CMainScene::BindShadowMaps()
 {
-    for (int i = 0; i < CCascadeShadowMap::kCascadeCount; ++i)
+    for (int i = 0; i < kCascadeCount; ++i)
     {
-        glActiveTexture(GLenum(GL_TEXTURE3 + i));
+        glActiveTexture(GLenum(GL_TEXTURE0 + kFirstCascadeUnit + i));
         glBindTexture(GL_TEXTURE_2D, cascadeShadowMap.shadowMaps[size_t(i)]);
     }
     for (const PointLight& light : CRenderSettings::GetInstance().pointLights)
     {
         if (!light.ShadowMapEnabled || light.ShadowMap < 0 || size_t(light.ShadowMap) >= pointShadowMaps.size())
             continue;
-        glActiveTexture(GLenum(GL_TEXTURE7 + light.ShadowMap));
+        glActiveTexture(GLenum(GL_TEXTURE0 + kFirstPointShadowUnit + light.ShadowMap));
         glBindTexture(GL_TEXTURE_CUBE_MAP, pointShadowMaps[size_t(light.ShadowMap)]->cubeMap);
     }
     glActiveTexture(GL_TEXTURE0);

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "core/LitBindings.h"
+
 class CTexture;
 
 // Up to four cached textures found from a diffuse map by their names. Each
@@ -21,7 +23,8 @@ public:
     };
 
     // Texture unit of each slot.
-    static constexpr std::array<unsigned, SlotCount> textureUnits = {0, 14, 15, 16};
+    static constexpr std::array<unsigned, SlotCount> textureUnits = {kDiffuseUnit, kNormalUnit, kSpecularUnit,
+                                                                     kGlowUnit};
 
     CMaterial() = default;
     CMaterial(CMaterial&& other) noexcept;

@@ -1,17 +1,10 @@
 #include "scene/CPointShadowMap.h"
 
 #include "scene/ShadowFramebuffer.h"
+#include "textures/TextureParameters.h"
 
 namespace
 {
-void SetClampedLinear(GLenum target)
-{
-    glTexParameteri(target, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(target, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(target, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-}
-
 GLuint CreateDepthTexture(int width, int height)
 {
     GLuint texture = 0;
@@ -19,7 +12,7 @@ GLuint CreateDepthTexture(int width, int height)
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_NONE);
-    SetClampedLinear(GL_TEXTURE_2D);
+    SetLinearClamped(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, 0);
     return texture;
 }
@@ -29,7 +22,7 @@ GLuint CreateDistanceCube(int width, int height)
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_CUBE_MAP, texture);
-    SetClampedLinear(GL_TEXTURE_CUBE_MAP);
+    SetLinearClamped(GL_TEXTURE_CUBE_MAP);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
     for (int face = 0; face < 6; ++face)
         glTexImage2D(GLenum(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_R32F, width, height, 0, GL_RED, GL_FLOAT,

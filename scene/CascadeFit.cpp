@@ -1,6 +1,7 @@
 #include "scene/CascadeFit.h"
 
 #include <cmath>
+#include <limits>
 
 #include "camera/CameraMath.h"
 #include "core/Projection.h"
@@ -24,8 +25,15 @@ CascadeBox FitCascade(const Matrix4& cameraView, const glm::vec3& lightDirection
         {xf, -yf, -farSplit, 1.0f},  {-xf, -yf, -farSplit, 1.0f},
     };
 
-    glm::vec3 lo(3.4028235e38f);
-    glm::vec3 hi(1.1754944e-38f);
+    // The minima start at the largest float; the maxima at the smallest
+    // positive one, not the lowest, so each box reaches at least up to the
+    // light-space planes through the world origin. Towards the sun that takes
+    // in the casters between the origin's plane and a slice beyond it; across
+    // the light it only widens a box whose slice lies on the negative side.
+    const float kLargest = std::numeric_limits<float>::max();
+    const float kSmallestPositive = std::numeric_limits<float>::min();
+    glm::vec3 lo(kLargest);
+    glm::vec3 hi(kSmallestPositive);
     for (const glm::vec4& corner : corners)
     {
         const glm::vec3 p(viewToLight * corner);

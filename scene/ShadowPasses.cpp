@@ -41,6 +41,15 @@ CasterBounds WorldBounds(const std::vector<SceneObject>& objects)
     return bounds;
 }
 
+// What both shadow passes start with: the shadow map's viewport, depth
+// testing, and the world-space bounds that their culling tests.
+CasterBounds BeginShadowPass(const CRenderSettings& settings, const std::vector<SceneObject>& objects)
+{
+    glViewport(0, 0, settings.shadowMapWidth, settings.shadowMapHeight);
+    glEnable(GL_DEPTH_TEST);
+    return WorldBounds(objects);
+}
+
 void DrawCaster(const SceneObject& object, CShaderProgram& program, const std::vector<BoundingBox>& entries,
                 const CasterCull& culled)
 {
@@ -84,14 +93,12 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, const SunCasterPrograms& pr
                        const std::vector<SceneObject>& objects)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
-    glViewport(0, 0, settings.shadowMapWidth, settings.shadowMapHeight);
-    glEnable(GL_DEPTH_TEST);
+    const CasterBounds bounds = BeginShadowPass(settings, objects);
     // Casters between the sun and a cascade box still shadow it: keep their depth
     // at the box's near plane instead of clipping them away.
     glEnable(GL_DEPTH_CLAMP);
-    const CasterBounds bounds = WorldBounds(objects);
     const glm::mat4 lightView = MakeLightView(settings.dirLight.Direction).ToGlm();
-    for (int i = 0; i < CCascadeShadowMap::kCascadeCount; ++i)
+    for (int i = 0; i < kCascadeCount; ++i)
     {
         shadowMap.BindForWriting(i);
         UpdateCascade(i, programs);
@@ -105,19 +112,16 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, const SunCasterPrograms& pr
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_POLYGON_OFFSET_FILL);
     glDisable(GL_DEPTH_CLAMP);
-    settings.AddProfilerMark("ShadowMapDir");
 }
 
 void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CShaderProgramPointLightShadowMap& program,
                            const std::vector<SceneObject>& objects)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
-    glViewport(0, 0, settings.shadowMapWidth, settings.shadowMapHeight);
-    glEnable(GL_DEPTH_TEST);
+    const CasterBounds bounds = BeginShadowPass(settings, objects);
     glCullFace(GL_FRONT);
     const float farthest = std::numeric_limits<float>::max();
     glClearColor(farthest, farthest, farthest, farthest);
-    const CasterBounds bounds = WorldBounds(objects);
     for (size_t light = 0; light < settings.pointLights.size(); ++light)
     {
         const PointLight& pointLight = settings.pointLights[light];
@@ -146,5 +150,4 @@ void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CSha
             });
         }
     }
-    settings.AddProfilerMark("ShadowMapPoint");
 }

@@ -11,10 +11,6 @@
 
 namespace
 {
-const int kCascadeCount = 4;
-const GLint kFirstCascadeUnit = 3;
-const GLint kFirstPointShadowUnit = 7;
-const GLint kDiffuseUnit = 0, kNormalUnit = 14, kSpecularUnit = 15, kGlowUnit = 16;
 const float kSpecularPower = 64.0f;
 
 std::string Indexed(const char* pattern, int index)

@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "core/Lights.h"
-
-// At most three point lights light one draw.
-constexpr int kMaxPointLightsPerDraw = 3;
+#include "core/LitBindings.h"
 
 struct PointLightSelection
 {

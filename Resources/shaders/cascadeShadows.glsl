@@ -1,15 +1,15 @@
 // The sun's shadow from four cascades of hardware-compared depth maps.
-// Included by lightShadows.frag.
+// Included by lightShadows.frag, after lightCounts.glsl.
 #def_include
 // Tints that tell the cascades apart when the cascade display is on.
-const vec3 kCascadeTints[4] = vec3[4](vec3(1.0, 0.35, 0.35), vec3(0.35, 1.0, 0.35), vec3(0.4, 0.5, 1.0),
-                                      vec3(1.0, 1.0, 0.35));
+const vec3 kCascadeTints[CASCADE_COUNT] = vec3[CASCADE_COUNT](vec3(1.0, 0.35, 0.35), vec3(0.35, 1.0, 0.35),
+                                                              vec3(0.4, 0.5, 1.0), vec3(1.0, 1.0, 0.35));
 
 // The first cascade whose far end lies beyond the fragment's clip-space depth;
 // -1 past the last cascade.
-int ChooseCascade(float clipDepth, float cascadeEnds[4])
+int ChooseCascade(float clipDepth, float cascadeEnds[CASCADE_COUNT])
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < CASCADE_COUNT; ++i)
     {
         if (clipDepth <= cascadeEnds[i])
             return i;

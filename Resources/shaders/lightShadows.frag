@@ -3,6 +3,7 @@
 // four shadow cascades, up to three attenuated point lights with cube shadows,
 // and normal, specular and glow maps. The result is linear HDR.
 
+#include "lightCounts.glsl"
 #include "sceneOutputs.glsl"
 #include "lightModel.glsl"
 #include "cascadeShadows.glsl"
@@ -10,7 +11,7 @@
 #include "twilight.glsl"
 
 uniform DirectionalLight gDirLight;
-uniform PointLight gPointLights[3];
+uniform PointLight gPointLights[POINT_LIGHT_SLOTS];
 uniform int gNumPointLights;
 uniform vec3 gCameraPos;
 uniform float gSpecularPower;
@@ -23,8 +24,8 @@ uniform int gNormalMapEnabled;
 uniform int gSpecularMapEnabled;
 uniform int gGlowMapEnabled;
 
-uniform sampler2DShadow gShadowMapDir[4];
-uniform float gShadowMapCascadeEndClipSpace[4];
+uniform sampler2DShadow gShadowMapDir[CASCADE_COUNT];
+uniform float gShadowMapCascadeEndClipSpace[CASCADE_COUNT];
 uniform vec2 gShadowMapSize;
 uniform float gDebugShowCSM;
 
@@ -33,7 +34,7 @@ in vec3 vWorldPos;
 in vec3 vNormal;
 in vec3 vTangent;
 in vec3 vBitangent;
-in vec4 vLightClipPos[4];
+in vec4 vLightClipPos[CASCADE_COUNT];
 in float vClipDepth;
 in float vViewDepth;
 
@@ -84,6 +85,12 @@ vec3 ShadingNormal(vec3 n)
     vec3 m = texture(gNormalMap, vTexCoord).xyz * 2.0 - 1.0;
     return normalize(mat3(t, b, n) * m);
 }
+
+// Sampler arrays take only constant indices, so each cascade and each lamp slot
+// is read by name below: a change of either count must change those lines too.
+#if CASCADE_COUNT != 4 || POINT_LIGHT_SLOTS != 3
+#error the cascades and the lamp slots are spelt out one by one below
+#endif
 
 // Fraction of the sun that reaches the fragment: the kernel of its own cascade
 // when it faces the sun, no taps at all otherwise. Samplers of an array can only

@@ -2,6 +2,8 @@
 // Lit, shadow-receiving objects: world-space position and tangent frame for
 // the fragment stage, and the position in each cascade's light clip space.
 
+#include "lightCounts.glsl"
+
 layout(location = 0) in vec3 inPosition;
 layout(location = 1) in vec2 inTexCoord;
 layout(location = 2) in vec3 inNormal;
@@ -10,7 +12,7 @@ layout(location = 4) in vec3 inBitangent;
 
 uniform mat4 gMVP;
 uniform mat4 gModelMat;
-uniform mat4 gLightMVP[4];
+uniform mat4 gLightMVP[CASCADE_COUNT];
 uniform vec2 gShadowMapSize;
 uniform float gTextureRepeat;
 
@@ -19,7 +21,7 @@ out vec3 vWorldPos;
 out vec3 vNormal;
 out vec3 vTangent;
 out vec3 vBitangent;
-out vec4 vLightClipPos[4];
+out vec4 vLightClipPos[CASCADE_COUNT];
 out float vClipDepth; // clip-space z before the divide, for choosing a cascade
 out float vViewDepth;
 
@@ -50,7 +52,7 @@ void main()
     vTangent = mat3(gModelMat) * inTangent;
     vBitangent = mat3(gModelMat) * inBitangent;
 
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < CASCADE_COUNT; ++i)
     {
         vec3 offset = inNormal * CascadeTexelInModelUnits(gLightMVP[i]) * kNormalOffsetTexels;
         vLightClipPos[i] = gLightMVP[i] * vec4(inPosition + offset, 1.0);

@@ -106,10 +106,10 @@ protected:
         glEnable(GL_DEPTH_TEST);
         for (int i = 0; i < 4; ++i)
         {
-            glActiveTexture(GLenum(GL_TEXTURE3 + i));
+            glActiveTexture(GLenum(GL_TEXTURE0 + kFirstCascadeUnit + i));
             glBindTexture(GL_TEXTURE_2D, cascades.shadowMaps[size_t(i)]);
         }
-        glActiveTexture(GL_TEXTURE7);
+        glActiveTexture(GLenum(GL_TEXTURE0 + kFirstPointShadowUnit));
         glBindTexture(GL_TEXTURE_CUBE_MAP, cube.cubeMap);
         glActiveTexture(GL_TEXTURE0);
         for (const SceneObject& object : objects)

@@ -6,11 +6,12 @@
 #include <limits>
 
 #include "FloorComparison.h"
+#include "FloorProgram.h"
 #include "effects/LensFlareMath.h"
+#include "textures/TextureParameters.h"
 
 namespace
 {
-const int kCubeLights = 3;
 const size_t kLensFlareBlurPasses = 4;
 const size_t kBloomPasses = 10;
 
@@ -22,13 +23,11 @@ const char* const kVertexSource =
 
 // Indexed by RasterFloor's Program.
 const char* const kFragmentSources[] = {
-    "#version 330 core\nvoid main() {}\n",
-    "#version 330 core\nin vec2 uv;\nout float distance;\nvoid main() { distance = uv.x; }\n",
-    "#version 330 core\nin vec2 uv;\nuniform sampler2D source;\n"
-    "layout(location = 0) out vec3 colour;\n"
-    "layout(location = 1) out vec3 bright;\n"
-    "layout(location = 2) out vec3 depth;\n"
-    "void main() { colour = texture(source, uv).rgb; bright = colour * 0.1; depth = vec3(uv.y); }\n",
+    "#version 330 core\n"
+    "layout(location = 0) out vec4 colour;\n"
+    "layout(location = 1) out vec4 bright;\n"
+    "layout(location = 2) out vec4 depth;\n"
+    "void main() { colour = vec4(0.1, 0.17, 0.36, 1.0); bright = vec4(0.0); depth = vec4(1.0); }\n",
     "#version 330 core\nin vec2 uv;\nuniform sampler2D source;\nout vec3 colour;\n"
     "void main() { colour = texture(source, uv).rgb; }\n",
     "#version 330 core\nin vec2 uv;\nuniform sampler2D scene, bloom, depth, flare;\nout vec3 colour;\n"
@@ -36,38 +35,6 @@ const char* const kFragmentSources[] = {
     "                       + texture(flare, uv).rgb * texture(depth, uv).r; }\n",
 };
 const char* const kCompositeSamplers[] = {"scene", "bloom", "depth", "flare"};
-
-GLuint CompileStage(GLenum type, const char* source)
-{
-    const GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    return shader;
-}
-
-GLuint LinkProgram(const char* fragmentSource)
-{
-    const GLuint program = glCreateProgram();
-    const GLuint stages[] = {CompileStage(GL_VERTEX_SHADER, kVertexSource),
-                             CompileStage(GL_FRAGMENT_SHADER, fragmentSource)};
-    for (GLuint stage : stages)
-        glAttachShader(program, stage);
-    glLinkProgram(program);
-    for (GLuint stage : stages)
-    {
-        glDetachShader(program, stage);
-        glDeleteShader(stage);
-    }
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked == GL_TRUE)
-        return program;
-    char log[1024] = "";
-    glGetProgramInfoLog(program, sizeof log, nullptr, log);
-    std::fprintf(stderr, "kestrune-capture: a raster floor program did not link: %s\n", log);
-    glDeleteProgram(program);
-    return 0;
-}
 
 // What the floor changes that the application's frame does not set again itself.
 struct SavedState
@@ -113,7 +80,7 @@ void RestoreState(const SavedState& state)
 }
 }
 
-bool RasterFloor::Create(int windowWidth, int windowHeight, int mapWidth, int mapHeight)
+bool RasterFloor::Create(CMainScene& scene, int windowWidth, int windowHeight, int mapWidth, int mapHeight)
 {
     width = windowWidth;
     height = windowHeight;
@@ -129,7 +96,7 @@ bool RasterFloor::Create(int windowWidth, int windowHeight, int mapWidth, int ma
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    if (!CreatePrograms() || !CreateTargets())
+    if (!CreatePrograms() || !CreateTargets() || !sceneFloor.Create(scene, mapWidth, mapHeight))
         return false;
     Draw();
     return true;
@@ -138,7 +105,7 @@ bool RasterFloor::Create(int windowWidth, int windowHeight, int mapWidth, int ma
 bool RasterFloor::CreatePrograms()
 {
     for (int i = 0; i < ProgramCount; ++i)
-        if ((programs[size_t(i)] = LinkProgram(kFragmentSources[i])) == 0)
+        if ((programs[size_t(i)] = LinkFloorProgram(kVertexSource, kFragmentSources[i])) == 0)
             return false;
     glUseProgram(programs[Composite]);
     for (GLint unit = 0; unit < 4; ++unit)
@@ -153,10 +120,7 @@ GLuint RasterFloor::AddTexture(int textureWidth, int textureHeight, GLenum inter
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexImage2D(GL_TEXTURE_2D, 0, GLint(internalFormat), textureWidth, textureHeight, 0, format, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    SetLinearClamped(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, 0);
     textures.push_back(texture);
     return texture;
@@ -188,21 +152,6 @@ GLuint RasterFloor::AddFramebuffer(const std::vector<GLuint>& colour, GLuint dep
 
 bool RasterFloor::CreateTargets()
 {
-    for (GLuint& cascade : cascades)
-        cascade = AddTexture(shadowWidth, shadowHeight, GL_DEPTH_COMPONENT32, GL_DEPTH_COMPONENT);
-    cascadeTarget = AddFramebuffer({}, cascades[0]);
-
-    glGenTextures(1, &cube);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, cube);
-    for (GLenum face = 0; face < 6; ++face)
-        glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_R32F, shadowWidth, shadowHeight, 0, GL_RED, GL_FLOAT,
-                     nullptr);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
-    cubeTarget = AddFramebuffer({}, AddTexture(shadowWidth, shadowHeight, GL_DEPTH_COMPONENT, GL_DEPTH_COMPONENT));
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_CUBE_MAP_POSITIVE_X, cube, 0);
-    glDrawBuffer(GL_COLOR_ATTACHMENT0);
-
     for (GLuint& texture : sceneTextures)
         texture = AddTexture(width, height, GL_RGB16F, GL_RGB);
     sceneTarget = AddFramebuffer({sceneTextures.begin(), sceneTextures.end()}, 0);
@@ -242,11 +191,11 @@ void RasterFloor::Destroy()
     glDeleteTextures(GLsizei(textures.size()), textures.data());
     framebuffers.clear();
     textures.clear();
-    glDeleteTextures(1, &cube);
     glDeleteRenderbuffers(1, &sceneDepth);
     glDeleteBuffers(1, &vertexBuffer);
     glDeleteVertexArrays(1, &vertexArray);
-    cube = sceneDepth = vertexBuffer = vertexArray = 0;
+    sceneDepth = vertexBuffer = vertexArray = 0;
+    sceneFloor.Destroy();
 }
 
 void RasterFloor::DrawQuad(Program program, GLuint texture) const
@@ -257,47 +206,37 @@ void RasterFloor::DrawQuad(Program program, GLuint texture) const
     glDrawArrays(GL_TRIANGLES, 0, 6);
 }
 
-void RasterFloor::DrawCascades() const
+void RasterFloor::DrawCascades()
 {
-    glViewport(0, 0, shadowWidth, shadowHeight);
-    glBindFramebuffer(GL_FRAMEBUFFER, cascadeTarget);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(2.0f, 2.0f);
-    for (GLuint cascade : cascades)
-    {
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, cascade, 0);
-        glClear(GL_DEPTH_BUFFER_BIT);
-        DrawQuad(Depth, 0);
-    }
-    glDisable(GL_POLYGON_OFFSET_FILL);
+    sceneFloor.DrawCascades();
 }
 
-void RasterFloor::DrawCubes() const
+void RasterFloor::DrawCubes()
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, cubeTarget);
-    const float farthest = std::numeric_limits<float>::max();
-    glClearColor(farthest, farthest, farthest, farthest);
-    for (int light = 0; light < kCubeLights; ++light)
-        for (GLenum face = 0; face < 6; ++face)
-        {
-            glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, cube,
-                                   0);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            DrawQuad(Red, 0);
-        }
+    sceneFloor.DrawCubes();
 }
 
-void RasterFloor::DrawScene() const
+// The sky covers every pixel once, with depth writes off, before the meshes.
+void RasterFloor::DrawScene()
 {
     glViewport(0, 0, width, height);
     glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawQuad(Scene, cascades[0]);
+    glDepthMask(GL_FALSE);
+    glBindVertexArray(vertexArray);
+    DrawQuad(Sky, 0);
+    glDepthMask(GL_TRUE);
+    sceneFloor.DrawMeshes();
 }
 
-void RasterFloor::DrawLensFlare() const
+void RasterFloor::DrawLensFlare()
 {
+    // The scene pass leaves sampler objects on some units (the snow's sprite);
+    // the passes after it sample with the textures' own filtering.
+    for (GLuint unit = 0; unit < 4; ++unit)
+        glBindSampler(unit, 0);
+    glBindVertexArray(vertexArray);
     const glm::ivec2 small = LensFlareSmallSize(width, height);
     glViewport(0, 0, small.x, small.y);
     glBindFramebuffer(GL_FRAMEBUFFER, smallTargets[0]);
@@ -314,7 +253,7 @@ void RasterFloor::DrawLensFlare() const
     DrawQuad(Copy, smallTextures[(kLensFlareBlurPasses + 1) % 2]);
 }
 
-void RasterFloor::DrawBloom() const
+void RasterFloor::DrawBloom()
 {
     GLuint source = sceneTextures[1];
     for (size_t i = 0; i < kBloomPasses; ++i)
@@ -325,7 +264,7 @@ void RasterFloor::DrawBloom() const
     }
 }
 
-void RasterFloor::DrawComposite() const
+void RasterFloor::DrawComposite()
 {
     glBindFramebuffer(GL_FRAMEBUFFER, compositeTarget);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -339,7 +278,7 @@ void RasterFloor::DrawComposite() const
     glDrawArrays(GL_TRIANGLES, 0, 6);
 }
 
-void RasterFloor::DrawFxaa() const
+void RasterFloor::DrawFxaa()
 {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -350,12 +289,8 @@ StageTimes RasterFloor::Draw()
 {
     using Clock = std::chrono::steady_clock;
     const SavedState saved = SaveState();
-    glBindVertexArray(vertexArray);
     glEnable(GL_DEPTH_TEST);
-    // The scene pass leaves sampler objects on some units; the floor samples with the textures' own filtering.
-    for (GLuint unit = 0; unit < 4; ++unit)
-        glBindSampler(unit, 0);
-    using Pass = void (RasterFloor::*)() const;
+    using Pass = void (RasterFloor::*)();
     const Pass passes[] = {&RasterFloor::DrawCascades,  &RasterFloor::DrawCubes, &RasterFloor::DrawScene,
                            &RasterFloor::DrawLensFlare, &RasterFloor::DrawBloom, &RasterFloor::DrawComposite,
                            &RasterFloor::DrawFxaa};

@@ -117,7 +117,8 @@ void ReportGlImplementation(FrameRecorder& recorder)
 }
 
 // The GPU timer for --bench and the raster floor for --floor; false when the floor cannot be made.
-bool CreateInstruments(const CaptureOptions& options, const CApplication& app, FrameRecorder& recorder)
+bool CreateInstruments(const CaptureOptions& options, const CApplication& app, CMainScene& scene,
+                       FrameRecorder& recorder)
 {
     if (options.bench && gpuTimer.Create())
         recorder.SetGpuTimed();
@@ -125,7 +126,7 @@ bool CreateInstruments(const CaptureOptions& options, const CApplication& app, F
         std::fprintf(stderr, "kestrune-capture: the OpenGL context has no timestamp counter: no GPU stage times\n");
     const CRenderSettings& settings = CRenderSettings::GetInstance();
     return !options.floor ||
-           rasterFloor.Create(app.width, app.height, settings.shadowMapWidth, settings.shadowMapHeight);
+           rasterFloor.Create(scene, app.width, app.height, settings.shadowMapWidth, settings.shadowMapHeight);
 }
 
 // Waits for the GPU times still in flight, hands them to the recorder and frees the instruments.
@@ -228,7 +229,7 @@ int main(int argc, char** argv)
     ReportGlImplementation(recorder);
     ApplySettings(*options, app, *scene);
     const auto instrumentsBegan = std::chrono::steady_clock::now();
-    if (!CreateInstruments(*options, app, recorder))
+    if (!CreateInstruments(*options, app, *scene, recorder))
     {
         std::fprintf(stderr, "kestrune-capture: the raster floor could not be made\n");
         FinishInstruments(recorder);
