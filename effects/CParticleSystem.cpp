@@ -78,7 +78,8 @@ bool CParticleSystem::Init(const ParticleParams& parameters, CTexture* sprite)
 // steps whose flakes may last are simulated.
 void CParticleSystem::WarmUp()
 {
-    const int firstLasting = FirstLastingWarmUpStep(kWarmUpSteps, kWarmUpStep, params.genLifeMax);
+    const int firstLasting =
+        warmUpShortcut ? FirstLastingWarmUpStep(kWarmUpSteps, kWarmUpStep, params.genLifeMax) : 0;
     if (updateProgram.linked)
     {
         updateProgram.Use();

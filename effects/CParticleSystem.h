@@ -42,6 +42,9 @@ public:
     CShaderProgramParticleRender renderProgram;
     CTexture* texture = nullptr;
     ParticleParams params;
+    // Init's warm-up simulates only the steps whose flakes can last to its end;
+    // false simulates all of them (the tests hold the two to the same result).
+    bool warmUpShortcut = true;
 
 private:
     void CreateBuffers();

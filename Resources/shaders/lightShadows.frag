@@ -169,12 +169,21 @@ vec3 AddHaze(vec3 colour, float viewDepth, vec2 phase)
     return mix(haze, colour, exp2(-viewDepth / kHazeHalfDistance));
 }
 
+// A value in [0, 1) that changes from one cell of the ground to the next, from
+// products of fractions alone: a sine's precision differs between GPUs.
+float CellHash(vec2 cell)
+{
+    vec3 p = fract(cell.xyx * 0.1031);
+    p += dot(p, p.yzx + 33.33);
+    return fract((p.x + p.y) * p.z);
+}
+
 // Snow-white surfaces give way to rock where the ground is steep, with a
-// ragged edge from a cheap hash of the position.
+// ragged edge from a hash of the 2 x 2 unit cell.
 vec3 RockOnSteepSnow(vec3 albedo, vec3 normal, vec3 position)
 {
     float whiteness = smoothstep(0.6, 0.8, min(albedo.r, min(albedo.g, albedo.b)));
-    float ragged = fract(sin(dot(floor(position.xz * 0.5), vec2(12.9898, 78.233))) * 43758.5453) * 0.08;
+    float ragged = CellHash(floor(position.xz * 0.5)) * 0.08;
     float rock = smoothstep(kRockSlopeStart, kRockSlopeFull, normal.y + ragged) * whiteness;
     return mix(albedo, kRockColour, rock);
 }

@@ -16,10 +16,14 @@ layout(location = 2) out vec4 outDepth;
 const float kDepthOfFieldRange = 725.0;
 const float kBrightThreshold = 1.0;
 
-// Images store display colours; the scene targets hold linear light.
+// Images store display colours; the scene targets hold linear light. The
+// curve is colour^2.2, as colour^2 times a cubic in colour^(1/4): within 0.12%
+// of it from 1/255 up, and within 1e-8 below: two square roots and three
+// multiply-adds in place of a power's logarithm and exponential.
 vec3 SrgbToLinear(vec3 colour)
 {
-    return pow(colour, vec3(2.2));
+    vec3 root = sqrt(sqrt(colour));
+    return colour * colour * (0.05065 + root * (1.20385 + root * (-0.37083 + root * 0.11697)));
 }
 
 float Luminance(vec3 colour)

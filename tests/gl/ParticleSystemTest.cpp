@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "GlTestContext.h"
@@ -83,6 +85,35 @@ protected:
     SceneTarget target{64};
     CParticleSystem system;
 };
+}
+
+// The warm-up's shortcut leaves out the steps whose flakes melt before its end;
+// the buffer it leaves must be the full warm-up's, record for record, also
+// when a step emits more than one input point's batch.
+TEST_F(ParticleSystemTest, WarmUpShortcutLeavesTheFullWarmUpsBuffer)
+{
+    sprite = CTextureManager::GetInstance().LoadTexture("Resources\\textures\\snow_particle3.png");
+    for (int32_t rate : {3000, 5000})
+    {
+        ParticleParams params;
+        params.generateCount = rate;
+        CParticleSystem full;
+        full.warmUpShortcut = false;
+        std::srand(11);
+        ASSERT_TRUE(full.Init(params, sprite));
+        std::srand(11);
+        ASSERT_TRUE(system.Init(params, sprite));
+        const std::vector<ParticleRecord> shortcut = Records();
+        ASSERT_EQ(shortcut.size(), size_t(full.particleCount)) << rate;
+        std::vector<ParticleRecord> expected(shortcut.size());
+        glBindBuffer(GL_ARRAY_BUFFER, full.vertexBuffers[full.readIndex]);
+        glGetBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(expected.size() * sizeof(ParticleRecord)), expected.data());
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        EXPECT_EQ(std::memcmp(shortcut.data(), expected.data(), expected.size() * sizeof(ParticleRecord)), 0) << rate;
+        EXPECT_EQ(system.spawnAccumulator, full.spawnAccumulator) << rate;
+        full.Destroy();
+        system.Destroy();
+    }
 }
 
 TEST_F(ParticleSystemTest, WarmsUpToTheSteadyStateAndStaysThere)
