@@ -8,11 +8,10 @@
 #include "core/SceneObject.h"
 #include "effects/ParticleParams.h"
 #include "effects/RenderTextureList.h"
+#include "effects/SettingTable.h"
 
 namespace
 {
-const float kSpawnRateMin = 1.0f;
-const float kSpawnRateMax = 5000.0f;
 // A value typed into a slider or drag (Ctrl+click) is held to its range too.
 const ImGuiSliderFlags kClamp = ImGuiSliderFlags_AlwaysClamp;
 
@@ -25,33 +24,19 @@ bool BeginSection(const char* label)
     return true;
 }
 
-bool Slider(const char* label, float& value, float minimum, float maximum)
-{
-    return ImGui::SliderFloat(label, &value, minimum, maximum, "%.3f", kClamp);
-}
-
-void DrawPointLight(PointLight& light)
-{
-    ImGui::DragFloat3("Point light pos", &light.Position.x, 1.0f, -100.0f, 100.0f, "%.3f", kClamp);
-    Slider("Point light diff intensity", light.Base.DiffuseIntensity, 0.0f, 10.0f);
-    Slider("Point light const", light.Atten.Constant, 0.001f, 10.0f);
-    Slider("Point light linear", light.Atten.Linear, 0.001f, 3.0f);
-    Slider("Point light exp", light.Atten.Exp, 0.001f, 0.8f);
-}
-
-void DrawToneMapping(int32_t& toneMapping)
+void DrawToneMapping(const char* label, int32_t& toneMapping)
 {
     static const char* const kCurves[] = {"Linear", "Reinhard", "Filmic", "Uncharted 2"};
     int item = toneMapping;
-    ImGui::Combo("Tone mapping", &item, kCurves, 4);
+    ImGui::Combo(label, &item, kCurves, 4);
     toneMapping = item;
 }
 
-void DrawRenderTexture(CRenderSettings& settings)
+void DrawRenderTexture(const char* label, CRenderSettings& settings)
 {
     const std::string items = RenderTextureComboItems(settings.renderTextures);
     int item = RenderTextureComboIndex(settings.renderTextures, settings.selectedRenderTexture);
-    ImGui::Combo("Render texture", &item, items.c_str(), int(settings.renderTextures.size()));
+    ImGui::Combo(label, &item, items.c_str(), int(settings.renderTextures.size()));
     settings.selectedRenderTexture = RenderTextureAt(settings.renderTextures, item);
     if (settings.selectedRenderTexture == -1)
         return;
@@ -59,6 +44,78 @@ void DrawRenderTexture(CRenderSettings& settings)
     const auto texture = reinterpret_cast<ImTextureID>(intptr_t(settings.selectedRenderTexture));
     ImGui::Image(texture, ImVec2(256.0f, 256.0f), ImVec2(0.0f, 1.0f), ImVec2(1.0f, 0.0f), ImVec4(1.0f, 1.0f, 1.0f, 1.0f),
                  ImVec4(0.0f, 0.0f, 0.0f, 0.0f));
+}
+
+void DrawSpawnRate(const Setting& setting, int32_t& generateCount)
+{
+    float rate = float(generateCount);
+    ImGui::DragFloat(setting.label, &rate, setting.speed, setting.minimum, setting.maximum, setting.format, kClamp);
+    generateCount = StoredSpawnRate(rate);
+}
+
+void DrawDrag(const Setting& setting, const SettingPointer& value)
+{
+    const float speed = setting.speed, low = setting.minimum, high = setting.maximum;
+    if (float* const* one = std::get_if<float*>(&value))
+        ImGui::DragFloat(setting.label, *one, speed, low, high, setting.format, kClamp);
+    else if (glm::vec2* const* two = std::get_if<glm::vec2*>(&value))
+        ImGui::DragFloat2(setting.label, &(*two)->x, speed, low, high, setting.format, kClamp);
+    else if (glm::vec3* const* three = std::get_if<glm::vec3*>(&value))
+        ImGui::DragFloat3(setting.label, &(*three)->x, speed, low, high, setting.format, kClamp);
+}
+
+template <typename Value>
+Value* Get(const SettingPointer& value)
+{
+    Value* const* pointer = std::get_if<Value*>(&value);
+    return pointer != nullptr ? *pointer : nullptr;
+}
+
+void DrawSetting(const Setting& setting, const SettingOwners& owners)
+{
+    const SettingPointer value = setting.locate(owners);
+    if (std::visit([](auto* pointer) { return pointer == nullptr; }, value))
+        return; // a record that is not there yet
+    switch (setting.widget)
+    {
+    case PanelWidget::Slider:
+        ImGui::SliderFloat(setting.label, Get<float>(value), setting.minimum, setting.maximum, setting.format, kClamp);
+        break;
+    case PanelWidget::Drag:
+        DrawDrag(setting, value);
+        break;
+    case PanelWidget::Checkbox:
+        ImGui::Checkbox(setting.label, Get<bool>(value));
+        break;
+    case PanelWidget::ToneCurves:
+        DrawToneMapping(setting.label, *Get<int32_t>(value));
+        break;
+    case PanelWidget::RenderTexture:
+        DrawRenderTexture(setting.label, owners.render);
+        break;
+    case PanelWidget::SpawnRate:
+        DrawSpawnRate(setting, *Get<int32_t>(value));
+        break;
+    case PanelWidget::None:
+        break;
+    }
+}
+
+// The table's settings of one section, in table order.
+void DrawSettings(PanelSection section, const SettingOwners& owners)
+{
+    for (const Setting& setting : SettingTable())
+        if (setting.section == section)
+            DrawSetting(setting, owners);
+}
+
+// A section that holds settings only.
+void DrawSettingsSection(const char* label, PanelSection section, const SettingOwners& owners)
+{
+    if (!BeginSection(label))
+        return;
+    DrawSettings(section, owners);
+    ImGui::Unindent();
 }
 }
 
@@ -84,56 +141,26 @@ void DrawSceneSection(SceneObject* foliage)
     ImGui::Unindent();
 }
 
-void DrawLightsSection(CRenderSettings& settings)
+void DrawLightsSection(const SettingOwners& owners)
 {
-    if (!BeginSection("Lights"))
-        return;
-    Slider("Time of day", settings.timeOfDay, 0.001f, 360.0f);
-    if (!settings.pointLights.empty())
-        DrawPointLight(settings.pointLights[0]);
-    ImGui::Unindent();
+    DrawSettingsSection("Lights", PanelSection::Lights, owners);
 }
 
-void DrawPostProcessingSection(CRenderSettings& settings)
+void DrawPostProcessingSection(const SettingOwners& owners)
 {
-    if (!BeginSection("Post processing"))
-        return;
-    Slider("Exposure", settings.exposure, 0.0f, 4.0f);
-    ImGui::Checkbox("Bloom", &settings.bloom);
-    ImGui::Checkbox("FXAA", &settings.fxaa);
-    ImGui::Checkbox("DOF", &settings.dof);
-    Slider("Focus distance", settings.focusDistance, 0.0f, 1.0f);
-    Slider("DOF size", settings.dofSize, 0.0f, 1.0f);
-    Slider("DOF falloff", settings.dofFalloff, 0.001f, 1.0f);
-    Slider("DOF max blur", settings.dofMaxBlur, 0.0f, 5.0f);
-    ImGui::Checkbox("Vignette", &settings.vignette);
-    Slider("Lens flare scale", settings.lensFlareScale, 0.0f, 3.0f);
-    Slider("Lens flare bias", settings.lensFlareBias, -3.0f, 3.0f);
-    DrawToneMapping(settings.toneMapping);
-    ImGui::Unindent();
+    DrawSettingsSection("Post processing", PanelSection::PostProcessing, owners);
 }
 
-void DrawParticlesSection(ParticleParams& particles, int32_t particleCount)
+void DrawParticlesSection(const SettingOwners& owners, int32_t particleCount)
 {
     if (!BeginSection("Particles"))
         return;
     ImGui::Text("Particle count: %s", FormatThousands(particleCount).c_str());
-    ImGui::DragFloat3("Direction", &particles.genGravityVector.x, 0.1f, -30.0f, 30.0f, "%.3f", kClamp);
-    float rate = float(particles.generateCount);
-    ImGui::DragFloat("Spawn rate", &rate, 10.0f, kSpawnRateMin, kSpawnRateMax, "%.0f", kClamp);
-    particles.generateCount = StoredSpawnRate(rate);
-    ImGui::DragFloat2("Spawn area", &particles.spawnArea.x, 1.0f, 10.0f, 300.0f, "%.3f", kClamp);
-    ImGui::DragFloat("Spawn pos y", &particles.genPosition.y, 1.0f, 10.0f, 100.0f, "%.3f", kClamp);
-    ImGui::DragFloat("Turbulence", &particles.noise, 0.1f, 0.0f, 150.0f, "%.3f", kClamp);
+    DrawSettings(PanelSection::Particles, owners);
     ImGui::Unindent();
 }
 
-void DrawDebugSection(CRenderSettings& settings)
+void DrawDebugSection(const SettingOwners& owners)
 {
-    if (!BeginSection("Debug"))
-        return;
-    ImGui::Checkbox("Show CSM cascades", &settings.showCsmCascades);
-    ImGui::Checkbox("Show DOF area", &settings.showDofArea);
-    DrawRenderTexture(settings);
-    ImGui::Unindent();
+    DrawSettingsSection("Debug", PanelSection::Debug, owners);
 }

@@ -2,20 +2,22 @@
 
 #include <cstdint>
 
-class CRenderSettings;
-struct ParticleParams;
+#include "effects/SettingTable.h"
+
 struct SceneObject;
 
 // The main scene's settings sections, drawn inside the open "Info" window in
-// this order. Each is a collapsing header, closed at first; its widgets read
-// their fields and write the edits straight back.
+// this order. Each is a collapsing header, closed at first; its widgets (the
+// setting table's, for all but "Scene") read their fields and write the edits
+// straight back.
 
 // "Scene": the foliage/rocks object is hidden or shown (null: no checkbox).
 void DrawSceneSection(SceneObject* foliage);
-void DrawLightsSection(CRenderSettings& settings);
-void DrawPostProcessingSection(CRenderSettings& settings);
-void DrawParticlesSection(ParticleParams& particles, int32_t particleCount);
-void DrawDebugSection(CRenderSettings& settings);
+void DrawLightsSection(const SettingOwners& owners);
+void DrawPostProcessingSection(const SettingOwners& owners);
+// Opens with the particle count.
+void DrawParticlesSection(const SettingOwners& owners, int32_t particleCount);
+void DrawDebugSection(const SettingOwners& owners);
 
 // "Spawn rate" as stored: truncated toward zero and kept within the slider's
 // 1 to 5000 (a typed-in value may lie outside it).

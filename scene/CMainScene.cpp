@@ -194,10 +194,11 @@ void CMainScene::RenderUI()
     const size_t kFoliage = 4; // the grass and rocks
     CRenderSettings& settings = CRenderSettings::GetInstance();
     DrawSceneSection(objects.size() > kFoliage ? &objects[kFoliage] : nullptr);
-    DrawLightsSection(settings);
-    DrawPostProcessingSection(settings);
-    DrawParticlesSection(particleSettings, particles.particleCount);
-    DrawDebugSection(settings);
+    const SettingOwners owners = {settings, particleSettings};
+    DrawLightsSection(owners);
+    DrawPostProcessingSection(owners);
+    DrawParticlesSection(owners, particles.particleCount);
+    DrawDebugSection(owners);
 }
 
 void CMainScene::Release()

@@ -77,8 +77,10 @@ protected:
 TEST_F(SettingsPanelInputTest, TypedValuesAreHeldToTheirRanges)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
+    ParticleParams particles;
+    const SettingOwners owners = {settings, particles};
     const float exposure = settings.exposure;
-    const auto post = [&] { DrawPostProcessingSection(settings); };
+    const auto post = [&] { DrawPostProcessingSection(owners); };
     Type(post, "Exposure", -1, "1.5");
     EXPECT_FLOAT_EQ(settings.exposure, 1.5f) << "a value within the range is taken as typed";
     Type(post, "Exposure", -1, "-1");
@@ -88,8 +90,7 @@ TEST_F(SettingsPanelInputTest, TypedValuesAreHeldToTheirRanges)
     settings.exposure = exposure;
     settings.dofMaxBlur = 1.0f;
 
-    ParticleParams particles;
-    const auto snow = [&] { DrawParticlesSection(particles, 0); };
+    const auto snow = [&] { DrawParticlesSection(owners, 0); };
     Type(snow, "Spawn area", 0, "-50");
     EXPECT_FLOAT_EQ(particles.spawnArea.x, 10.0f);
     Type(snow, "Direction", 1, "1000");

@@ -1,13 +1,20 @@
 #include "CaptureOptions.h"
 
 #include <SDL2/SDL.h>
-#include <cmath>
 #include <sstream>
 
 #include "NumberText.h"
+#include "core/FormatString.h"
 
 namespace
 {
+// --time-of-day takes what --set timeOfDay takes.
+std::string TimeOfDayRange()
+{
+    const SettingLimit& limit = *FindSetting("timeOfDay")->limit;
+    return FormatString("%.0f..%.0f", limit.minimum, limit.maximum);
+}
+
 bool ParseInt(const std::string& text, int minimum, int& out)
 {
     return ParseWholeInt(text, minimum, 1000000, out);
@@ -95,8 +102,8 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
         float degrees = 0.0f;
         if (!ParseWholeFloat(value, degrees))
             return false;
-        if (!(std::fabs(degrees) <= 2147483648.0f))
-            error = "time of day '" + value + "' is beyond -2147483648..2147483648 degrees";
+        if (!SettingLimitProblem(*FindSetting("timeOfDay"), double(degrees)).empty())
+            error = "time of day '" + value + "' is beyond " + TimeOfDayRange() + " degrees";
         options.timeOfDay = degrees;
         return error.empty();
     }
@@ -208,7 +215,7 @@ std::string CaptureUsage()
            "  --warmup N               frames rendered first and left out of the report (default 0)\n"
            "  --step-ms MS             clock step per frame in milliseconds (default 16)\n"
            "  --time-of-day DEG        sun angle in degrees, set after start-up\n"
-           "                           (within -2147483648..2147483648)\n"
+           "                           (within " + TimeOfDayRange() + ")\n"
            "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance (pitch 5..70,\n"
            "                           distance 10..100)\n"
            "  --hold KEY:FIRST:LAST    hold a key (SDL scancode name: X, W, F1, ...) from frame\n"

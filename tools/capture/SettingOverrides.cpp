@@ -5,72 +5,26 @@
 #include <type_traits>
 
 #include "NumberText.h"
-#include "SettingRanges.h"
 #include "core/CRenderSettings.h"
+#include "core/FormatString.h"
 #include "effects/ParticleParams.h"
 
 namespace
 {
-using S = CRenderSettings;
-using P = ParticleParams;
-
-// Every field the command line may set; a new scalar setting needs one line here.
-const SettingField fields[] = {
-    {"fieldOfView", &S::fieldOfView},
-    {"nearPlane", &S::nearPlane},
-    {"farPlane", &S::farPlane},
-    {"exposure", &S::exposure},
-    {"lensFlareScale", &S::lensFlareScale},
-    {"lensFlareBias", &S::lensFlareBias},
-    {"ghostDispersal", &S::ghostDispersal},
-    {"focusDistance", &S::focusDistance},
-    {"dofSize", &S::dofSize},
-    {"dofFalloff", &S::dofFalloff},
-    {"dofMaxBlur", &S::dofMaxBlur},
-    {"timeOfDay", &S::timeOfDay},
-    {"toneMapping", &S::toneMapping},
-    {"ghostCount", &S::ghostCount},
-    {"shadowMapWidth", &S::shadowMapWidth},
-    {"shadowMapHeight", &S::shadowMapHeight},
-    {"selectedRenderTexture", &S::selectedRenderTexture},
-    {"bloom", &S::bloom},
-    {"fxaa", &S::fxaa},
-    {"vignette", &S::vignette},
-    {"dof", &S::dof},
-    {"showCsmCascades", &S::showCsmCascades},
-    {"showDofArea", &S::showDofArea},
-    {"particles.genPosition", &P::genPosition},
-    {"particles.genVelocityMin", &P::genVelocityMin},
-    {"particles.genVelocityMax", &P::genVelocityMax},
-    {"particles.genGravityVector", &P::genGravityVector},
-    {"particles.genLifeMin", &P::genLifeMin},
-    {"particles.genLifeMax", &P::genLifeMax},
-    {"particles.generateCount", &P::generateCount},
-    {"particles.spawnArea", &P::spawnArea},
-    {"particles.noise", &P::noise},
-};
-
-template <typename Owner, typename Field>
-SettingValue ZeroOf(Field Owner::*)
+// The type of a setting's value, from where it lives in any pair of owners.
+SettingType TypeOf(const Setting& setting)
 {
-    return Field{};
+    static ParticleParams particles;
+    return SettingType(setting.locate({CRenderSettings::GetInstance(), particles}).index());
 }
 
-template <typename Field>
-CRenderSettings& OwnerOf(Field CRenderSettings::*, SettingTargets targets)
+double AsNumber(const SettingValue& value)
 {
-    return targets.render;
-}
-
-template <typename Field>
-ParticleParams& OwnerOf(Field ParticleParams::*, SettingTargets targets)
-{
-    return targets.particles;
-}
-
-SettingType TypeOf(const SettingField& field)
-{
-    return SettingType(std::visit([](auto member) { return ZeroOf(member); }, field.member).index());
+    if (const float* real = std::get_if<float>(&value))
+        return double(*real);
+    if (const int32_t* whole = std::get_if<int32_t>(&value))
+        return double(*whole);
+    return 0.0;
 }
 
 // Exactly the components of `out`, finite numbers separated by commas.
@@ -86,14 +40,6 @@ bool ParseVector(const std::string& text, Vector& out)
         start = comma + 1;
     }
     return true;
-}
-
-const SettingField* FindField(const std::string& name)
-{
-    for (const SettingField& field : fields)
-        if (name == field.name)
-            return &field;
-    return nullptr;
 }
 
 std::optional<SettingValue> ParseValue(const std::string& text, SettingType type)
@@ -147,17 +93,18 @@ std::string Parse(const std::string& text, SettingOverride& setting)
     const std::string name = text.substr(0, equals);
     if (name == kStartUpOnlySetting)
         return "setting '" + name + "' is read once when the snow starts, before --set applies: it cannot be set";
-    setting.field = FindField(name);
-    if (setting.field == nullptr)
+    setting.setting = FindSetting(name.c_str());
+    if (setting.setting == nullptr)
         return "unknown setting '" + name + "'";
 
     const size_t at = text.find('@', equals);
     const std::string value = text.substr(equals + 1, at == std::string::npos ? std::string::npos : at - equals - 1);
-    const std::optional<SettingValue> parsed = ParseValue(value, TypeOf(*setting.field));
+    const SettingType type = TypeOf(*setting.setting);
+    const std::optional<SettingValue> parsed = ParseValue(value, type);
     if (!parsed)
-        return "bad value '" + value + "' for setting '" + name + "' (" + TypeDescription(TypeOf(*setting.field)) + ")";
+        return "bad value '" + value + "' for setting '" + name + "' (" + TypeDescription(type) + ")";
     setting.value = *parsed;
-    const std::string outOfRange = SettingRangeProblem(name, setting.value);
+    const std::string outOfRange = SettingLimitProblem(*setting.setting, AsNumber(setting.value));
     if (!outOfRange.empty())
         return outOfRange;
 
@@ -177,38 +124,51 @@ std::optional<SettingOverride> ParseSettingOverride(const std::string& text, std
     return std::nullopt;
 }
 
-void ApplySettingOverride(const SettingOverride& setting, SettingTargets targets)
+void ApplySettingOverride(const SettingOverride& setting, const SettingOwners& owners)
 {
     std::visit(
-        [&](auto member) {
-            auto& owner = OwnerOf(member, targets);
-            using Field = std::remove_reference_t<decltype(owner.*member)>;
-            owner.*member = std::get<Field>(setting.value);
+        [&](auto* target) {
+            using Field = std::remove_pointer_t<decltype(target)>;
+            if (target != nullptr)
+                *target = std::get<Field>(setting.value);
         },
-        setting.field->member);
+        setting.setting->locate(owners));
 }
 
-void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, SettingTargets targets)
+void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, const SettingOwners& owners)
 {
     for (const SettingOverride& setting : settings)
         if (setting.frame == frame)
-            ApplySettingOverride(setting, targets);
+            ApplySettingOverride(setting, owners);
+}
+
+std::string SettingLimitProblem(const Setting& setting, double value)
+{
+    if (!setting.limit)
+        return "";
+    const SettingLimit& limit = *setting.limit;
+    const bool low = limit.aboveMinimum ? !(value > limit.minimum) : !(value >= limit.minimum);
+    if (!low && value <= limit.maximum)
+        return "";
+    return FormatString("setting '%s' must be %s %g and at most %g", setting.name,
+                        limit.aboveMinimum ? "above" : "at least", limit.minimum, limit.maximum);
 }
 
 std::vector<std::string> SettingNames(SettingType type)
 {
     std::vector<std::string> names;
-    for (const SettingField& field : fields)
-        if (TypeOf(field) == type)
-            names.push_back(field.name);
+    for (const Setting& setting : SettingTable())
+        if (setting.name != nullptr && TypeOf(setting) == type)
+            names.push_back(setting.name);
     return names;
 }
 
 std::string AcceptedSettingNames()
 {
     std::vector<std::string> names;
-    for (const SettingField& field : fields)
-        names.push_back(field.name);
+    for (const Setting& setting : SettingTable())
+        if (setting.name != nullptr)
+            names.push_back(setting.name);
     std::sort(names.begin(), names.end());
     std::string text;
     for (const std::string& name : names)

@@ -7,15 +7,8 @@
 #include <variant>
 #include <vector>
 
-class CRenderSettings;
-struct ParticleParams;
+#include "effects/SettingTable.h"
 
-// A field that the command line may set, by its name in the code: a scalar of
-// CRenderSettings, or a field of the scene's particle settings ("particles.NAME").
-using SettingMember =
-    std::variant<float CRenderSettings::*, int32_t CRenderSettings::*, bool CRenderSettings::*,
-                 float ParticleParams::*, int32_t ParticleParams::*, glm::vec2 ParticleParams::*,
-                 glm::vec3 ParticleParams::*>;
 using SettingValue = std::variant<float, int32_t, bool, glm::vec2, glm::vec3>;
 
 enum class SettingType
@@ -27,23 +20,10 @@ enum class SettingType
     Vector3,
 };
 
-// What the settings are written into.
-struct SettingTargets
-{
-    CRenderSettings& render;
-    ParticleParams& particles;
-};
-
-struct SettingField
-{
-    const char* name;
-    SettingMember member;
-};
-
 // One NAME=VALUE[@FRAME] from the command line, parsed.
 struct SettingOverride
 {
-    const SettingField* field = nullptr;
+    const Setting* setting = nullptr;
     SettingValue value;
     int frame = 0; // 0: right after start-up; else the frame (from 1) at whose start it applies
 };
@@ -52,11 +32,15 @@ struct SettingOverride
 // line naming the problem and the accepted names.
 std::optional<SettingOverride> ParseSettingOverride(const std::string& text, std::string& error);
 
-void ApplySettingOverride(const SettingOverride& setting, SettingTargets targets);
+void ApplySettingOverride(const SettingOverride& setting, const SettingOwners& owners);
 // Applies, in order, the overrides meant for `frame` (0: right after start-up).
-void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, SettingTargets targets);
+void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, const SettingOwners& owners);
 
-// Names of the settable fields of one type, in table order.
+// Why `value` lies beyond the hard limit of `setting` ("" when within it, or
+// when the setting takes any value of its type).
+std::string SettingLimitProblem(const Setting& setting, double value);
+
+// The --set names of one type, in table order.
 std::vector<std::string> SettingNames(SettingType type);
 // Every settable name, sorted and separated by ", ".
 std::string AcceptedSettingNames();

@@ -57,7 +57,7 @@ const uint8_t* HeldKeyboard(const CaptureOptions& options)
 }
 
 // Where --set writes: the render settings and the scene's particle settings.
-SettingTargets Targets(CMainScene& scene)
+SettingOwners Targets(CMainScene& scene)
 {
     return {CRenderSettings::GetInstance(), scene.particleSettings};
 }
