@@ -9,7 +9,7 @@ namespace
 const int32_t kCapacity = 100000;
 }
 
-TEST(ParticleEmission, ThreeThousandPerSecondGivesNinetyPerWarmUpStepWithNothingLeft)
+TEST(ParticleEmissionTest, ThreeThousandPerSecondGivesNinetyPerWarmUpStepWithNothingLeft)
 {
     ParticleEmission step;
     for (int i = 0; i < 1000; ++i)
@@ -20,7 +20,7 @@ TEST(ParticleEmission, ThreeThousandPerSecondGivesNinetyPerWarmUpStepWithNothing
     }
 }
 
-TEST(ParticleEmission, FractionsCarryOverSoTheTotalFollowsTheRate)
+TEST(ParticleEmissionTest, FractionsCarryOverSoTheTotalFollowsTheRate)
 {
     // 1234 per second at 60 frames a second: 20.57 flakes a frame.
     ParticleEmission step;
@@ -31,9 +31,14 @@ TEST(ParticleEmission, FractionsCarryOverSoTheTotalFollowsTheRate)
         emitted += step.count;
         ASSERT_LE(std::abs(double(emitted) - 1234.0 * i / 60.0), 1.0) << "step " << i;
     }
+    // 2.6 intervals held: two whole flakes now, the 0.6 carried (never a flake
+    // ahead of time, which would leave a debt).
+    const ParticleEmission part = AccountEmission(0.0f, 0.0026f, 1000, kCapacity);
+    EXPECT_EQ(part.count, 2);
+    EXPECT_NEAR(part.accumulator, 0.0006f, 1e-6f);
 }
 
-TEST(ParticleEmission, ExactlyOneIntervalHeldEmitsNothingYet)
+TEST(ParticleEmissionTest, ExactlyOneIntervalHeldEmitsNothingYet)
 {
     const float interval = 1.0f / 3000.0f;
     const ParticleEmission held = AccountEmission(0.0f, interval, 3000, kCapacity);
@@ -43,7 +48,7 @@ TEST(ParticleEmission, ExactlyOneIntervalHeldEmitsNothingYet)
     EXPECT_EQ(AccountEmission(held.accumulator, 1e-6f, 3000, kCapacity).count, 1);
 }
 
-TEST(ParticleEmission, NoRateOrAFloodStaysWithinBoundsAndRaisesNoFloatingPointFault)
+TEST(ParticleEmissionTest, NoRateOrAFloodStaysWithinBoundsAndRaisesNoFloatingPointFault)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
     for (int32_t rate : {0, -5})
@@ -59,7 +64,7 @@ TEST(ParticleEmission, NoRateOrAFloodStaysWithinBoundsAndRaisesNoFloatingPointFa
     EXPECT_LT(std::abs(flood.accumulator), 1e-3f) << "what the buffers could not take is not owed";
 }
 
-TEST(ParticleEmission, WarmUpSimulatesOnlyTheStepsWhoseFlakesCanLast)
+TEST(ParticleEmissionTest, WarmUpSimulatesOnlyTheStepsWhoseFlakesCanLast)
 {
     // Ten-second flakes over a 30 s warm-up: the last 334 steps and a few to spare.
     const int first = FirstLastingWarmUpStep(1000, 0.03f, 10.0f);

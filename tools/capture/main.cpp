@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <imgui.h>
+#include <memory>
 #include <optional>
 
 #include "CaptureOptions.h"
@@ -180,12 +181,13 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
     }
     return written;
 }
-}
 
-int main(int argc, char** argv)
+// Everything before the window opens: the command line's own problems,
+// --help, the display, the data set and the shader dump. The exit status
+// where the run ends there.
+std::optional<int> PrepareRun(const std::optional<CaptureOptions>& options, const std::string& error,
+                              bool& shaderDumpFailed)
 {
-    std::string error;
-    const std::optional<CaptureOptions> options = ParseCaptureOptions(argc, argv, error);
     if (!options)
     {
         std::fprintf(stderr, "kestrune-capture: %s (see --help)\n", error.c_str());
@@ -196,7 +198,6 @@ int main(int argc, char** argv)
         std::fputs(CaptureUsage().c_str(), stdout);
         return 0;
     }
-
     const std::string displayProblem = DisplayProblem();
     if (!displayProblem.empty())
     {
@@ -206,49 +207,26 @@ int main(int argc, char** argv)
     }
     if (!UseResourcesFolder("kestrune-capture"))
         return 1;
-    bool shaderDumpFailed = false;
     if (!options->dumpShadersDir.empty() && !StartShaderDump(options->dumpShadersDir, shaderDumpFailed))
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->dumpShadersDir.c_str());
         return 1;
     }
-    const auto started = std::chrono::steady_clock::now();
-    FrameRecorder recorder;
-    InstallHooks(*options, recorder);
-    auto* scene = new CMainScene();
-    CApplication& app = CApplication::GetInstance();
-    app.scene = scene;
-    app.debugContext = options->glDebug;
-    if (!app.Init("Kestrune"))
-    {
-        std::fprintf(stderr, "kestrune-capture: the application failed to start\n");
-        delete scene;
-        return 1;
-    }
-    ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
-    ReportGlImplementation(recorder);
-    ApplySettings(*options, app, *scene);
-    const auto instrumentsBegan = std::chrono::steady_clock::now();
-    if (!CreateInstruments(*options, app, *scene, recorder))
-    {
-        std::fprintf(stderr, "kestrune-capture: the raster floor could not be made\n");
-        FinishInstruments(recorder);
-        app.Shutdown();
-        SDL_Quit();
-        delete scene;
-        return 1;
-    }
-    const bool written = RunFrames(*options, app, *scene, recorder, started, MsSince(instrumentsBegan));
-    FinishInstruments(recorder);
-    const bool dumped = options->dumpTexturesDir.empty() ||
-                        DumpRenderTextures(CRenderSettings::GetInstance().renderTextures, options->dumpTexturesDir);
+    return std::nullopt;
+}
+
+void CloseApplication(CApplication& app)
+{
     app.Shutdown();
     SDL_Quit();
-    delete scene;
-    recorder.SetPeakResidentKb(PeakResidentMemoryKb());
+}
 
-    int status = dumped && !shaderDumpFailed ? 0 : 1;
-    if (options->glDebug)
+// What the run says at its end: the debug messages, the files it wrote and
+// the summary. 0 when every file asked for was written.
+int Report(const CaptureOptions& options, const FrameRecorder& recorder, bool written, bool dumped)
+{
+    int status = dumped ? 0 : 1;
+    if (options.glDebug)
     {
         const GlDebugTally& tally = GetGlDebugTally();
         std::printf("GL debug messages: high %d, medium %d, low %d, notification %d\n", tally.high, tally.medium,
@@ -256,17 +234,64 @@ int main(int argc, char** argv)
     }
     if (!written)
     {
-        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->outPng.c_str());
+        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options.outPng.c_str());
         status = 1;
     }
-    else if (!options->outPng.empty())
-        std::printf("Wrote %s\n", options->outPng.c_str());
-    if (!options->reportJson.empty() && !recorder.WriteReport(options->reportJson))
+    else if (!options.outPng.empty())
+        std::printf("Wrote %s\n", options.outPng.c_str());
+    if (!options.reportJson.empty() && !recorder.WriteReport(options.reportJson))
     {
-        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->reportJson.c_str());
+        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options.reportJson.c_str());
         status = 1;
     }
-    if (options->bench)
+    if (options.bench)
         std::fputs(recorder.Summary().c_str(), stdout);
     return status;
+}
+
+// Starts the application and its instruments, runs the frames, closes it all
+// and reports; the exit status.
+int Run(const CaptureOptions& options, bool shaderDumpFailed)
+{
+    const auto started = std::chrono::steady_clock::now();
+    FrameRecorder recorder;
+    InstallHooks(options, recorder);
+    const auto scene = std::make_unique<CMainScene>();
+    CApplication& app = CApplication::GetInstance();
+    app.scene = scene.get();
+    app.debugContext = options.glDebug;
+    if (!app.Init("Kestrune"))
+    {
+        std::fprintf(stderr, "kestrune-capture: the application failed to start\n");
+        return 1;
+    }
+    ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
+    ReportGlImplementation(recorder);
+    ApplySettings(options, app, *scene);
+    const auto instrumentsBegan = std::chrono::steady_clock::now();
+    if (!CreateInstruments(options, app, *scene, recorder))
+    {
+        std::fprintf(stderr, "kestrune-capture: the raster floor could not be made\n");
+        FinishInstruments(recorder);
+        CloseApplication(app);
+        return 1;
+    }
+    const bool written = RunFrames(options, app, *scene, recorder, started, MsSince(instrumentsBegan));
+    FinishInstruments(recorder);
+    const bool dumped = options.dumpTexturesDir.empty() ||
+                        DumpRenderTextures(CRenderSettings::GetInstance().renderTextures, options.dumpTexturesDir);
+    CloseApplication(app);
+    recorder.SetPeakResidentKb(PeakResidentMemoryKb());
+    return Report(options, recorder, written, dumped && !shaderDumpFailed);
+}
+}
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    const std::optional<CaptureOptions> options = ParseCaptureOptions(argc, argv, error);
+    bool shaderDumpFailed = false;
+    if (const std::optional<int> status = PrepareRun(options, error, shaderDumpFailed))
+        return *status;
+    return Run(*options, shaderDumpFailed);
 }
