@@ -62,7 +62,7 @@ std::filesystem::path LinkedResources(const std::string& name)
 }
 }
 
-TEST(Program, OpensItsWindowAndExitsCleanlyOnEscape)
+TEST(ProgramTest, OpensItsWindowAndExitsCleanlyOnEscape)
 {
     std::string geometry;
     double quitSeconds = 0.0;
@@ -74,7 +74,7 @@ TEST(Program, OpensItsWindowAndExitsCleanlyOnEscape)
     EXPECT_EQ(ErrorLines(result.output), "");
 }
 
-TEST(Program, StartsInAReadOnlyFolderWithDamagedFonts)
+TEST(ProgramTest, StartsInAReadOnlyFolderWithDamagedFonts)
 {
     namespace fs = std::filesystem;
     const fs::path dir = LinkedResources("readonly");
@@ -101,7 +101,7 @@ TEST(Program, StartsInAReadOnlyFolderWithDamagedFonts)
     EXPECT_NE(result.output.find("using the built-in font"), std::string::npos) << result.output;
 }
 
-TEST(Program, FindsItsDataSetFromAnyFolderAndSaysWhenThereIsNone)
+TEST(ProgramTest, FindsItsDataSetFromAnyFolderAndSaysWhenThereIsNone)
 {
     namespace fs = std::filesystem;
     const fs::path empty = fs::temp_directory_path() / ("kestrune-noresources-" + std::to_string(::getpid()));

@@ -92,7 +92,7 @@ std::string ModelSeed(const fs::path& obj)
 }
 }
 
-TEST(Fuzz, ShaderPreprocessorSurvivesMutatedShaders)
+TEST(FuzzSuiteTest, ShaderPreprocessorSurvivesMutatedShaders)
 {
     std::vector<std::string> seeds;
     for (const fs::path& file : SmallFiles(resources / "shaders", {".vert", ".frag", ".geom"}))
@@ -108,7 +108,7 @@ TEST(Fuzz, ShaderPreprocessorSurvivesMutatedShaders)
     EXPECT_GT(RunCampaign("shaders", FuzzShaderPreprocessor, seeds, words, 3000), 3000 + seeds.size());
 }
 
-TEST(Fuzz, ImageDecoderSurvivesMutatedImages)
+TEST(FuzzSuiteTest, ImageDecoderSurvivesMutatedImages)
 {
     std::vector<std::string> seeds;
     for (const fs::path& file : SmallFiles(resources, {".png", ".jpg"}))
@@ -119,7 +119,7 @@ TEST(Fuzz, ImageDecoderSurvivesMutatedImages)
     RunCampaign("images", FuzzImageDecoder, seeds, words, 2000);
 }
 
-TEST(Fuzz, ModelLoaderSurvivesMutatedModels)
+TEST(FuzzSuiteTest, ModelLoaderSurvivesMutatedModels)
 {
     std::vector<std::string> seeds;
     for (const fs::path& file : SmallFiles(resources / "models", {".obj"}))

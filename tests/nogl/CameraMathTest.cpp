@@ -12,7 +12,7 @@ void ExpectVecNear(const glm::vec3& actual, const glm::vec3& expected)
 }
 }
 
-TEST(CameraMath, LookAtIsTheRowMajorFormOfTheLibraryLookAt)
+TEST(CameraMathTest, LookAtIsTheRowMajorFormOfTheLibraryLookAt)
 {
     for (const auto& [eye, centre] : {std::make_pair(glm::vec3(0, 25, -43.3f), glm::vec3(0)),
                                       std::make_pair(glm::vec3(3, -2, 7), glm::vec3(-1, 4, 0.5f))})
@@ -25,7 +25,7 @@ TEST(CameraMath, LookAtIsTheRowMajorFormOfTheLibraryLookAt)
     }
 }
 
-TEST(CameraMath, RotateAroundAxisIsRightHandedAndKeepsLength)
+TEST(CameraMathTest, RotateAroundAxisIsRightHandedAndKeepsLength)
 {
     glm::vec3 v(1.0f, 0.0f, 0.0f);
     RotateAroundAxis(v, 90.0f, glm::vec3(0, 1, 0));
@@ -39,7 +39,7 @@ TEST(CameraMath, RotateAroundAxisIsRightHandedAndKeepsLength)
     ExpectVecNear(u, glm::vec3(2.0f, -3.0f, 5.0f));
 }
 
-TEST(CameraMath, PitchIsElevationInDegrees)
+TEST(CameraMathTest, PitchIsElevationInDegrees)
 {
     EXPECT_NEAR(GetPitch(glm::vec3(1, 1, 0)), 45.0f, 1e-3f);
     EXPECT_NEAR(GetPitch(glm::vec3(0, -25, 43.30127f)), -30.0f, 1e-3f);
@@ -49,7 +49,7 @@ TEST(CameraMath, PitchIsElevationInDegrees)
     EXPECT_EQ(GetPitch(glm::vec3(0.0f)), 0.0f);
 }
 
-TEST(CameraMath, TiltDropsAStepThatWouldReachTheVerticalLimit)
+TEST(CameraMathTest, TiltDropsAStepThatWouldReachTheVerticalLimit)
 {
     const glm::vec3 up(0, 1, 0);
     glm::vec3 d(0.0f, 0.0f, 5.0f);

@@ -6,7 +6,7 @@
 #include "scene/CascadeFit.h"
 #include "scene/SceneAnimation.h"
 
-TEST(CascadeFit, EveryCascadeBoxHoldsItsFrustumSlice)
+TEST(CascadeFitTest, EveryCascadeBoxHoldsItsFrustumSlice)
 {
     const auto& splits = CRenderSettings::GetInstance().cascadeSplits;
     const glm::mat4 view = glm::lookAt(glm::vec3(0, 25, -43.3f), glm::vec3(0), glm::vec3(0, 1, 0));
@@ -37,7 +37,7 @@ TEST(CascadeFit, EveryCascadeBoxHoldsItsFrustumSlice)
     }
 }
 
-TEST(CascadeFit, BoxesAlwaysReachTheLightPlaneThroughTheOrigin)
+TEST(CascadeFitTest, BoxesAlwaysReachTheLightPlaneThroughTheOrigin)
 {
     // Sun along +x: light-space x is world z. A camera far down -z sees only
     // negative light-space x, so the right edge stays at the smallest positive float.
@@ -48,7 +48,7 @@ TEST(CascadeFit, BoxesAlwaysReachTheLightPlaneThroughTheOrigin)
     EXPECT_GT(box[3], 0.0f);
 }
 
-TEST(CascadeFit, CascadeEndDepthsGrowWithTheCascade)
+TEST(CascadeFitTest, CascadeEndDepthsGrowWithTheCascade)
 {
     const Matrix4 projection = MakePerspective(80.0f, 16.0f / 9.0f, 0.5f, 1500.0f);
     const auto& splits = CRenderSettings::GetInstance().cascadeSplits;

@@ -2,7 +2,7 @@
 
 #include "scene/CubeFaces.h"
 
-TEST(CubeFaces, SixFacesInCubeMapOrderWithUprightNinetyDegreeViews)
+TEST(CubeFacesTest, SixFacesInCubeMapOrderWithUprightNinetyDegreeViews)
 {
     ASSERT_EQ(CubeFaceTable.size(), 6u);
     const glm::vec3 light(3.0f, -2.0f, 7.0f);

@@ -97,7 +97,7 @@ bool MeasureSteps(const std::string& path, Steps& steps)
 }
 } // namespace
 
-TEST(DatasetImages, RepeatedGroundMaterialsTileWithoutSeams)
+TEST(DatasetImagesTest, RepeatedGroundMaterialsTileWithoutSeams)
 {
     // The snow and rock images repeat every few metres across the landscape: a step at their
     // edges would draw straight lines over the whole snowfield.
@@ -112,7 +112,7 @@ TEST(DatasetImages, RepeatedGroundMaterialsTileWithoutSeams)
         }
 }
 
-TEST(DatasetImages, MaterialSkyAndLensImagesAreOpaqueTwentyFourBit)
+TEST(DatasetImagesTest, MaterialSkyAndLensImagesAreOpaqueTwentyFourBit)
 {
     std::vector<std::string> images = {"skyboxes/dynamic/horizonmap.png", "skyboxes/dynamic/sunmap.png",
                                        "Textures/lenscolor.png", "Textures/lensdirt.png", "Textures/lensstar.png"};
@@ -143,7 +143,7 @@ TEST(DatasetImages, MaterialSkyAndLensImagesAreOpaqueTwentyFourBit)
         EXPECT_GT(fs::file_size(ResourceFile(font)), 10000u) << font;
 }
 
-TEST(DatasetImages, SpritesCarryAlphaAndTheStarIsATinyCore)
+TEST(DatasetImagesTest, SpritesCarryAlphaAndTheStarIsATinyCore)
 {
     for (const auto& [path, maxOpaque] : {std::make_pair("skyboxes/dynamic/sun.png", 0.2),
                                           std::make_pair("skyboxes/dynamic/moon.png", 0.7),
@@ -160,7 +160,7 @@ TEST(DatasetImages, SpritesCarryAlphaAndTheStarIsATinyCore)
     }
 }
 
-TEST(DatasetImages, GeneratorIsDeterministicAndMatchesTheBuiltLayout)
+TEST(DatasetImagesTest, GeneratorIsDeterministicAndMatchesTheBuiltLayout)
 {
     EXPECT_NE(RunGenerator(""), 0); // the output folder is required
 

@@ -95,7 +95,7 @@ const glm::vec3 LanternFootOffset(1.37f, 0.0f, -23.11f);
 const glm::vec3 Lantern2FootOffset(14.46f, 0.0f, -4.00f);
 } // namespace
 
-TEST(DatasetModels, EveryModelLoadsWithItsMaterialsAndMaps)
+TEST(DatasetModelsTest, EveryModelLoadsWithItsMaterialsAndMaps)
 {
     struct MaterialCase
     {
@@ -151,7 +151,7 @@ TEST(DatasetModels, EveryModelLoadsWithItsMaterialsAndMaps)
     }
 }
 
-TEST(DatasetModels, LandscapeCarriesEveryLanternFootFlatAtItsHeight)
+TEST(DatasetModelsTest, LandscapeCarriesEveryLanternFootFlatAtItsHeight)
 {
     Assimp::Importer importer;
     const aiScene* scene = Load(importer, "scene/snow_landscape.obj");
@@ -172,7 +172,7 @@ TEST(DatasetModels, LandscapeCarriesEveryLanternFootFlatAtItsHeight)
         }
 }
 
-TEST(DatasetModels, LandscapeIsCutIntoWatertightPiecesThatCoverTheTerrain)
+TEST(DatasetModelsTest, LandscapeIsCutIntoWatertightPiecesThatCoverTheTerrain)
 {
     Assimp::Importer importer;
     const aiScene* scene = Load(importer, "scene/snow_landscape.obj");
@@ -225,7 +225,7 @@ TEST(DatasetModels, LandscapeIsCutIntoWatertightPiecesThatCoverTheTerrain)
     EXPECT_EQ(open, 0u);
 }
 
-TEST(DatasetModels, EveryLanternLightSitsInsideItsLanternsChamber)
+TEST(DatasetModelsTest, EveryLanternLightSitsInsideItsLanternsChamber)
 {
     // The scene's first two lights burn in the second kind of lantern, the other six in the first.
     for (const auto& [model, objects, first, last] :
@@ -246,7 +246,7 @@ TEST(DatasetModels, EveryLanternLightSitsInsideItsLanternsChamber)
     }
 }
 
-TEST(DatasetModels, WholeSceneStaysWithinTheTriangleBudget)
+TEST(DatasetModelsTest, WholeSceneStaysWithinTheTriangleBudget)
 {
     // model -> how many objects of the scene draw it
     const std::pair<const char*, unsigned> drawn[] = {

@@ -29,7 +29,7 @@ std::vector<uint8_t> OneTableFont(const char* tag, uint32_t offset, uint32_t len
 
 // The user interface checks its fonts before handing them to a parser that
 // would stop the program on bad data.
-TEST(FontFile, AcceptsTheDataSetFontsAndRefusesDamagedOnes)
+TEST(FontFileTest, AcceptsTheDataSetFontsAndRefusesDamagedOnes)
 {
     for (const char* font : {"Resources/fonts/DroidSans.ttf", "Resources/fonts/OpenSans-Regular.ttf"})
         EXPECT_TRUE(IsUsableFontFile(font)) << font;

@@ -3,14 +3,14 @@
 #include "camera/CameraMath.h"
 #include "effects/LensFlareMath.h"
 
-TEST(LensFlareMath, SmallTargetsAreAnEighthTruncated)
+TEST(LensFlareMathTest, SmallTargetsAreAnEighthTruncated)
 {
     EXPECT_EQ(LensFlareSmallSize(100, 60), glm::ivec2(12, 7));
     EXPECT_EQ(LensFlareSmallSize(1600, 900), glm::ivec2(200, 112));
     EXPECT_EQ(LensFlareSmallSize(7, 7), glm::ivec2(0, 0));
 }
 
-TEST(LensFlareMath, StarburstTurnsWithTheCamera)
+TEST(LensFlareMathTest, StarburstTurnsWithTheCamera)
 {
     const glm::vec3 eye(3.0f, 2.0f, 5.0f);
     const Matrix4 level = MakeLookAt(eye, eye + glm::vec3(0, 0, -1), glm::vec3(0, 1, 0));
@@ -23,7 +23,7 @@ TEST(LensFlareMath, StarburstTurnsWithTheCamera)
     EXPECT_GT(std::abs(StarburstAngle(slightly) - 1.0f), 0.1f);
 }
 
-TEST(LensFlareMath, StarburstMatrixTurnsAboutTheImageCentre)
+TEST(LensFlareMathTest, StarburstMatrixTurnsAboutTheImageCentre)
 {
     for (float angle : {0.0f, 1.0f, 2.5f, -0.7f})
     {

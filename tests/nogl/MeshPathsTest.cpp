@@ -2,7 +2,7 @@
 
 #include "scene/MeshPaths.h"
 
-TEST(MeshPaths, FoldersMaterialTexturesAndCompanionMaps)
+TEST(MeshPathsTest, FoldersMaterialTexturesAndCompanionMaps)
 {
     EXPECT_EQ(ModelDirectory("Resources\\models\\scene\\torii.obj"), "Resources\\models\\scene");
     EXPECT_EQ(ModelDirectory("torii.obj"), ".");

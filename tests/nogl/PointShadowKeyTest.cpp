@@ -34,7 +34,7 @@ Frame LampAndTable(CMesh* table, CMesh* marker)
 }
 }
 
-TEST(PointShadowKey, ChangesWithTheLightTheMapAndEveryCasterButNotWithNonCasters)
+TEST(PointShadowKeyTest, ChangesWithTheLightTheMapAndEveryCasterButNotWithNonCasters)
 {
     CMesh* table = reinterpret_cast<CMesh*>(0x1000);
     CMesh* other = reinterpret_cast<CMesh*>(0x2000);

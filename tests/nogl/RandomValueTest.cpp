@@ -4,7 +4,7 @@
 
 #include "core/RandomValue.h"
 
-TEST(RandomValue, SpansFifteenBitsWhateverTheLibraryRange)
+TEST(RandomValueTest, SpansFifteenBitsWhateverTheLibraryRange)
 {
     int lowest = 32767, highest = 0;
     for (int i = 0; i < 10000; ++i)

@@ -3,7 +3,7 @@
 #include "core/ResourcePath.h"
 #include "tests/TestFiles.h"
 
-TEST(ResourcePath, BackslashesBecomeSeparatorsAndOtherLetterCaseIsFound)
+TEST(ResourcePathTest, BackslashesBecomeSeparatorsAndOtherLetterCaseIsFound)
 {
     TempDir dir("paths");
     dir.Write("Resources/Textures/lensdirt.png", "a");
@@ -22,7 +22,7 @@ TEST(ResourcePath, BackslashesBecomeSeparatorsAndOtherLetterCaseIsFound)
     std::filesystem::current_path(previous);
 }
 
-TEST(ResourcePath, TheWorkingFolderComesFirstThenTheProgramsOwn)
+TEST(ResourcePathTest, TheWorkingFolderComesFirstThenTheProgramsOwn)
 {
     TempDir dir("root");
     dir.Write("program/Resources/shaders/a.vert", "a");

@@ -6,7 +6,7 @@
 // The soak report's heap figure must see an allocation the moment it is made
 // and lose it the moment it is freed, touched or not, so that a slow leak
 // shows through the driver's swings in resident memory.
-TEST(ResourceSample, HeapFigureFollowsAnAllocationAndItsRelease)
+TEST(ResourceSampleTest, HeapFigureFollowsAnAllocationAndItsRelease)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's allocator keeps no glibc heap figures";

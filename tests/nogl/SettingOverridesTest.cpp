@@ -7,7 +7,7 @@
 namespace
 {
 // Each test leaves the process-wide settings as it found them.
-class SettingOverrides : public ::testing::Test
+class SettingOverridesTest : public ::testing::Test
 {
 protected:
     void TearDown() override { settings = saved; }
@@ -45,7 +45,7 @@ protected:
 };
 }
 
-TEST_F(SettingOverrides, SetsTheNamedFieldFromEachKindOfValue)
+TEST_F(SettingOverridesTest, SetsTheNamedFieldFromEachKindOfValue)
 {
     EXPECT_TRUE(Apply("dofSize=0.5"));
     EXPECT_FLOAT_EQ(settings.dofSize, 0.5f);
@@ -63,7 +63,7 @@ TEST_F(SettingOverrides, SetsTheNamedFieldFromEachKindOfValue)
     EXPECT_TRUE(settings.showDofArea && settings.showCsmCascades);
 }
 
-TEST_F(SettingOverrides, ParticleSettingsTakeTheirNumbersAndVectors)
+TEST_F(SettingOverridesTest, ParticleSettingsTakeTheirNumbersAndVectors)
 {
     EXPECT_TRUE(Apply("particles.generateCount=0") && Apply("particles.noise=2.5"));
     EXPECT_TRUE(Apply("particles.spawnArea=10,20") && Apply("particles.genGravityVector=1,-2.5,3"));
@@ -83,7 +83,7 @@ TEST_F(SettingOverrides, ParticleSettingsTakeTheirNumbersAndVectors)
     EXPECT_EQ(particles.spawnArea, glm::vec2(10, 20));
 }
 
-TEST_F(SettingOverrides, RefusesValuesThatAreNotWhollyOfTheFieldsType)
+TEST_F(SettingOverridesTest, RefusesValuesThatAreNotWhollyOfTheFieldsType)
 {
     for (const char* bad : {"exposure=1.2x", "exposure=", "exposure=nan", "exposure=inf", "exposure=1e99",
                             "exposure= 1", "ghostCount=3.5", "ghostCount=1e3", "ghostCount=99999999999",
@@ -92,7 +92,7 @@ TEST_F(SettingOverrides, RefusesValuesThatAreNotWhollyOfTheFieldsType)
     EXPECT_EQ(settings.exposure, saved.exposure);
 }
 
-TEST_F(SettingOverrides, RefusesUnknownNamesAndMissingValues)
+TEST_F(SettingOverridesTest, RefusesUnknownNamesAndMissingValues)
 {
     EXPECT_EQ(Refusal("blom=1").rfind("unknown setting 'blom' (accepted: ", 0), 0u);
     for (const char* bad : {"vertexCount=3", "cascadeSplits=1", "Bloom=1", "=1"})
@@ -102,7 +102,7 @@ TEST_F(SettingOverrides, RefusesUnknownNamesAndMissingValues)
     EXPECT_EQ(Refusal("particles.billboardSize=2").rfind("setting 'particles.billboardSize' is read once when", 0), 0u);
 }
 
-TEST_F(SettingOverrides, FrameSuffixIsAWholeNumberFromOne)
+TEST_F(SettingOverridesTest, FrameSuffixIsAWholeNumberFromOne)
 {
     std::string error;
     EXPECT_EQ(ParseSettingOverride("exposure=0.1", error)->frame, 0);
@@ -113,7 +113,7 @@ TEST_F(SettingOverrides, FrameSuffixIsAWholeNumberFromOne)
         EXPECT_NE(Refusal(bad).find("bad frame"), std::string::npos) << bad;
 }
 
-TEST_F(SettingOverrides, CommandLineOverridesApplyAtTheirFrameInOrder)
+TEST_F(SettingOverridesTest, CommandLineOverridesApplyAtTheirFrameInOrder)
 {
     std::string error;
     const std::optional<CaptureOptions> options =
@@ -137,4 +137,21 @@ TEST_F(SettingOverrides, CommandLineOverridesApplyAtTheirFrameInOrder)
     EXPECT_EQ(error.rfind("unknown setting 'blom' (accepted: ", 0), 0u) << error;
     EXPECT_FALSE(Options({"--dump-textures"}, error));
     EXPECT_EQ(error, "option '--dump-textures' needs a value");
+}
+
+TEST_F(SettingOverridesTest, SetRefusesValuesThatWouldBreakTheFrame)
+{
+    std::string error;
+    for (const char* bad : {"toneMapping=4", "toneMapping=-1", "fieldOfView=0", "fieldOfView=180", "nearPlane=0",
+                            "farPlane=-1", "dofFalloff=0", "shadowMapWidth=0",
+                            "shadowMapHeight=100000", "selectedRenderTexture=-2", "timeOfDay=3e9",
+                            "particles.generateCount=-1", "exposure=-1"})
+    {
+        error.clear();
+        EXPECT_FALSE(ParseSettingOverride(bad, error)) << bad;
+        EXPECT_NE(error.find("must be"), std::string::npos) << bad << ": " << error;
+    }
+    for (const char* good : {"toneMapping=3", "fieldOfView=179", "ghostCount=16", "shadowMapWidth=8192",
+                             "selectedRenderTexture=-1", "timeOfDay=-720", "dofFalloff=1"})
+        EXPECT_TRUE(ParseSettingOverride(good, error)) << good << ": " << error;
 }

@@ -1,32 +1,107 @@
+// The settings panel: the spawn rate as stored, and the sections driven
+// through the interface library's own input, frame by frame, without a window:
+// a value typed into a slider or drag (as Ctrl+click lets a user do) is held to
+// the widget's range.
 #include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
 
-#include "effects/RenderTextureList.h"
+#include "core/CRenderSettings.h"
+#include "effects/ParticleParams.h"
 #include "effects/SettingsPanel.h"
 
-TEST(RenderTextureList, ListsTheRegistryInByteOrderAndFindsTheSelection)
+namespace
 {
-    const RenderTextureRegistry registry = {{"None", -1},         {"Depth texture", 7},   {"LensFlare", 9},
-                                            {"SkyboxSunMap", 12}, {"SkyboxHorizonMap", 11}, {"Bloom", 5}};
-    const char expected[] = "Bloom\0Depth texture\0LensFlare\0None\0SkyboxHorizonMap\0SkyboxSunMap\0";
-    EXPECT_EQ(RenderTextureComboItems(registry), std::string(expected, sizeof(expected) - 1));
+class SettingsPanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ImGui::CreateContext();
+        ImGuiIO& io = ImGui::GetIO();
+        io.IniFilename = nullptr;
+        io.DisplaySize = ImVec2(1600.0f, 900.0f);
+        io.DeltaTime = 1.0f / 60.0f;
+        io.KeyMap[ImGuiKey_Enter] = 13;
+        unsigned char* pixels = nullptr;
+        int width = 0, height = 0;
+        io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    }
+    void TearDown() override { ImGui::DestroyContext(); }
 
-    EXPECT_EQ(RenderTextureComboIndex(registry, -1), 3) << "None";
-    EXPECT_EQ(RenderTextureComboIndex(registry, 7), 1);
-    EXPECT_EQ(RenderTextureComboIndex(registry, 99), 0) << "an unknown texture selects the first entry";
-    EXPECT_EQ(RenderTextureAt(registry, 1), 7);
-    EXPECT_EQ(RenderTextureAt(registry, 3), -1);
-    EXPECT_EQ(RenderTextureAt(registry, 6), -1);
-    EXPECT_EQ(RenderTextureAt(registry, -1), -1);
+    // One frame of the "Info" window with `section` opened; `before` runs inside
+    // the window ahead of the section's widgets.
+    void Frame(const std::function<void()>& section, const std::function<void()>& before = {})
+    {
+        ImGui::NewFrame();
+        ImGui::Begin("Info");
+        if (before)
+            before();
+        ImGui::SetNextItemOpen(true);
+        section();
+        ImGui::End();
+        ImGui::Render();
+    }
 
-    // Two names for one texture: the later one is shown as chosen.
-    const RenderTextureRegistry shared = {{"A", 4}, {"B", 4}, {"C", 5}};
-    EXPECT_EQ(RenderTextureComboIndex(shared, 4), 1);
-    EXPECT_EQ(RenderTextureComboItems({}), "");
+    // Types `text` into the widget `label` (component `component` of a vector,
+    // -1 for a single value) as its text input, then presses Enter.
+    void Type(const std::function<void()>& section, const char* label, int component, const std::string& text)
+    {
+        Frame(section);
+        Frame(section, [&] {
+            ImGui::PushID(label);
+            ImGuiID id = 0;
+            if (component >= 0)
+            {
+                ImGui::PushID(component);
+                id = ImGui::GetID("");
+                ImGui::PopID();
+            }
+            ImGui::PopID();
+            ImGui::GetCurrentContext()->NavActivateInputId = component >= 0 ? id : ImGui::GetID(label);
+        });
+        Frame(section);
+        for (const char c : text)
+            ImGui::GetIO().AddInputCharacter(c);
+        Frame(section);
+        ImGui::GetIO().KeysDown[13] = true;
+        Frame(section);
+        ImGui::GetIO().KeysDown[13] = false;
+        Frame(section);
+    }
+};
 }
 
-TEST(SettingsPanel, SpawnRateIsStoredTruncatedWithinItsRange)
+TEST_F(SettingsPanelTest, TypedValuesAreHeldToTheirRanges)
+{
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    ParticleParams particles;
+    const SettingOwners owners = {settings, particles};
+    const float exposure = settings.exposure;
+    const auto post = [&] { DrawPostProcessingSection(owners); };
+    Type(post, "Exposure", -1, "1.5");
+    EXPECT_FLOAT_EQ(settings.exposure, 1.5f) << "a value within the range is taken as typed";
+    Type(post, "Exposure", -1, "-1");
+    EXPECT_FLOAT_EQ(settings.exposure, 0.0f);
+    Type(post, "DOF max blur", -1, "80");
+    EXPECT_FLOAT_EQ(settings.dofMaxBlur, 5.0f);
+    settings.exposure = exposure;
+    settings.dofMaxBlur = 1.0f;
+
+    const auto snow = [&] { DrawParticlesSection(owners, 0); };
+    Type(snow, "Spawn area", 0, "-50");
+    EXPECT_FLOAT_EQ(particles.spawnArea.x, 10.0f);
+    Type(snow, "Direction", 1, "1000");
+    EXPECT_FLOAT_EQ(particles.genGravityVector.y, 30.0f);
+    Type(snow, "Spawn rate", -1, "99999");
+    EXPECT_EQ(particles.generateCount, 5000);
+}
+
+TEST_F(SettingsPanelTest, SpawnRateIsStoredTruncatedWithinItsRange)
 {
     EXPECT_EQ(StoredSpawnRate(2.7f), 2);
     EXPECT_EQ(StoredSpawnRate(3000.0f), 3000);

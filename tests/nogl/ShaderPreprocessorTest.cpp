@@ -17,7 +17,7 @@ std::string Preprocessed(const std::string& path, bool sectionsOnly = false)
 }
 }
 
-TEST(ShaderChunk, RecognisesDirectivesAndQuotedIncludeNames)
+TEST(ShaderPreprocessorTest, RecognisesDirectivesAndQuotedIncludeNames)
 {
     EXPECT_EQ(ParseShaderChunk("#def_include\n").directive, ShaderDirective::SectionBegin);
     EXPECT_EQ(ParseShaderChunk(" \t#def_source\n").directive, ShaderDirective::SectionEnd);
@@ -38,7 +38,7 @@ TEST(ShaderChunk, RecognisesDirectivesAndQuotedIncludeNames)
     EXPECT_EQ(ShaderDirectoryPrefix("a.vert"), "");
 }
 
-TEST(ShaderPreprocessor, TakesOnlyTheSectionsOfIncludedFilesRelativeToTheirOwnFolder)
+TEST(ShaderPreprocessorTest, TakesOnlyTheSectionsOfIncludedFilesRelativeToTheirOwnFolder)
 {
     TempDir dir("preprocess-tree");
     dir.Write("main.vert", "#version 330 core\n"
@@ -66,7 +66,7 @@ TEST(ShaderPreprocessor, TakesOnlyTheSectionsOfIncludedFilesRelativeToTheirOwnFo
     EXPECT_EQ(Preprocessed(dir.Path("lib/plain.glsl"), true), "");
 }
 
-TEST(ShaderPreprocessor, PassesLongLinesOnInChunksOf254Characters)
+TEST(ShaderPreprocessorTest, PassesLongLinesOnInChunksOf254Characters)
 {
     TempDir dir("preprocess-long");
     const std::string longLine = std::string(300, 'x') + "\n";
@@ -80,7 +80,7 @@ TEST(ShaderPreprocessor, PassesLongLinesOnInChunksOf254Characters)
     EXPECT_EQ(lines[3], "b");
 }
 
-TEST(ShaderPreprocessor, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
+TEST(ShaderPreprocessorTest, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
 {
     TempDir dir("preprocess-cycle");
     dir.Write("a.glsl", "#def_include\nfrom a\n#include \"sub/b.glsl\"\n");
@@ -89,7 +89,7 @@ TEST(ShaderPreprocessor, EndsIncludeCyclesAndFailsOnlyForAMissingTopFile)
     EXPECT_EQ(Preprocessed(dir.Path("nothing.vert")), "failed");
 }
 
-TEST(ShaderPreprocessor, RefusesZeroBytesAndRunawayExpansionsAndStopsDeepNesting)
+TEST(ShaderPreprocessorTest, RefusesZeroBytesAndRunawayExpansionsAndStopsDeepNesting)
 {
     TempDir dir("preprocess-limits");
     dir.Write("zero.frag", std::string("void main() {}\n\0float lost;\n", 29));

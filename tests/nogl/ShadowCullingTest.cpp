@@ -30,7 +30,7 @@ float StrongestAt(const PointLight& lamp, float distance)
 }
 }
 
-TEST(ShadowCulling, TransformedBoxesStayTightAroundTheirCorners)
+TEST(ShadowCullingTest, TransformedBoxesStayTightAroundTheirCorners)
 {
     const BoundingBox box{{1.0f, 2.0f, 3.0f}, {2.0f, 4.0f, 7.0f}};
     // A quarter turn about y takes (x, z) to (z, -x); scaled by 2, then moved.
@@ -56,7 +56,7 @@ TEST(ShadowCulling, TransformedBoxesStayTightAroundTheirCorners)
     EXPECT_LT(glm::length(around.lo - lo) + glm::length(around.hi - hi), 1e-4f);
 }
 
-TEST(ShadowCulling, CascadeDropsCastersBesideItsBoxOrBeyondItsFarSideButNotBetweenItAndTheSun)
+TEST(ShadowCullingTest, CascadeDropsCastersBesideItsBoxOrBeyondItsFarSideButNotBetweenItAndTheSun)
 {
     const glm::mat4 lightView = MakeLightView(glm::normalize(glm::vec3(1.0f, -2.0f, 0.5f))).ToGlm();
     const glm::mat4 toWorld = glm::inverse(lightView);
@@ -79,7 +79,7 @@ TEST(ShadowCulling, CascadeDropsCastersBesideItsBoxOrBeyondItsFarSideButNotBetwe
         EXPECT_FALSE(OutsideCascade(at(0, 0, depth, half), lightView, cascade)) << depth;
 }
 
-TEST(ShadowCulling, CubeFaceDropsCastersOutsideItsFrustumAndKeepsThoseOnItsEdges)
+TEST(ShadowCullingTest, CubeFaceDropsCastersOutsideItsFrustumAndKeepsThoseOnItsEdges)
 {
     const glm::vec3 light(3.0f, -2.0f, 7.0f);
     for (size_t i = 0; i < CubeFaceTable.size(); ++i)
@@ -98,7 +98,7 @@ TEST(ShadowCulling, CubeFaceDropsCastersOutsideItsFrustumAndKeepsThoseOnItsEdges
     }
 }
 
-TEST(ShadowCulling, NothingAFaceProjectsOntoItsMapIsDropped)
+TEST(ShadowCullingTest, NothingAFaceProjectsOntoItsMapIsDropped)
 {
     // Small cubes in every direction around the light: any with a corner inside
     // a face's real projection is kept for that face, and each face drops some.
@@ -129,7 +129,7 @@ TEST(ShadowCulling, NothingAFaceProjectsOntoItsMapIsDropped)
     }
 }
 
-TEST(ShadowCulling, LampReachEndsWhereItsStrongestLightFallsBelowHalfAnEightBitStep)
+TEST(ShadowCullingTest, LampReachEndsWhereItsStrongestLightFallsBelowHalfAnEightBitStep)
 {
     const PointLight lamp = Lamp(3.0f, {1.0f, 0.09f, 0.032f});
     const float reach = PointLightReach(lamp);

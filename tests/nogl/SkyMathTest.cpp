@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/Matrix4.h"
 #include "scene/SceneAnimation.h"
 #include "scene/SkyMath.h"
@@ -12,7 +15,7 @@ void ExpectColor(const glm::vec3& actual, const glm::vec3& expected)
 }
 }
 
-TEST(SunColor, FollowsTheTableAroundTheDay)
+TEST(SkyMathTest, FollowsTheTableAroundTheDay)
 {
     const glm::vec3 white(1.0f), dusk(0.568f, 0.396f, 0.486f), night(0.2f);
     ExpectColor(SunColorAt(80.0f), white);
@@ -24,7 +27,7 @@ TEST(SunColor, FollowsTheTableAroundTheDay)
     ExpectColor(SunColorAt(460.0f), SunColorAt(100.0f));
 }
 
-TEST(StarDirections, AreSpreadUnitVectorsTurnedByTheTwist)
+TEST(SkyMathTest, AreSpreadUnitVectorsTurnedByTheTwist)
 {
     const std::vector<glm::vec3> stars = StarDirections(1234);
     ASSERT_EQ(stars.size(), 100u);
@@ -43,7 +46,7 @@ TEST(StarDirections, AreSpreadUnitVectorsTurnedByTheTwist)
     EXPECT_FLOAT_EQ(stars[0].y, other[0].y); // the twist turns, it does not move rings
 }
 
-TEST(EulerAngles, RecoverTheObjectRotationSurviveGimbalLockAndFaceSkyQuadsInward)
+TEST(SkyMathTest, RecoverTheObjectRotationSurviveGimbalLockAndFaceSkyQuadsInward)
 {
     // Angles come back as (-y, x, z) of the rotation they were read from.
     for (const glm::vec3 degrees : {glm::vec3(10, 20, 30), glm::vec3(-70, 45, 120), glm::vec3(170, -80, -5)})
@@ -71,7 +74,7 @@ TEST(EulerAngles, RecoverTheObjectRotationSurviveGimbalLockAndFaceSkyQuadsInward
     }
 }
 
-TEST(SkyPlacement, SunSitsOppositeTheLightAndStarsShowOnlyAtNight)
+TEST(SkyMathTest, SunSitsOppositeTheLightAndStarsShowOnlyAtNight)
 {
     for (float t : {0.001f, 36.5f, 95.0f, 180.0f, 271.0f, -45.0f})
     {
@@ -84,4 +87,17 @@ TEST(SkyPlacement, SunSitsOppositeTheLightAndStarsShowOnlyAtNight)
     EXPECT_FLOAT_EQ(StarVisibility(0.9f, 180.0f), 1.0f);
     EXPECT_FLOAT_EQ(StarVisibility(0.1f, 180.0f), 0.0f); // below the fade band
     EXPECT_NEAR(StarVisibility(0.3f, 180.0f), 0.5f, 1e-5f);
+}
+
+TEST(SkyMathTest, TheSunsColourTakesAnyTimeOfDay)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
+    for (float angle : {nan, infinity, -infinity, 3.0e9f, -3.0e9f, 1.0e30f})
+    {
+        const glm::vec3 colour = SunColorAt(angle);
+        EXPECT_TRUE(std::isfinite(colour.r) && std::isfinite(colour.g) && std::isfinite(colour.b)) << angle;
+    }
+    EXPECT_EQ(SunColorAt(nan), SunColorAt(0.0f));
+    EXPECT_EQ(SunColorAt(3600000100.0f), SunColorAt(3600000100.0f - 3600000000.0f));
 }

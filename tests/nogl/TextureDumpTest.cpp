@@ -7,7 +7,7 @@
 
 using Bytes = std::vector<unsigned char>;
 
-TEST(TextureDump, ValuesAreClampedAndDepthFillsTheRangeFound)
+TEST(TextureDumpTest, ValuesAreClampedAndDepthFillsTheRangeFound)
 {
     const RgbImage image = RgbImageFromFloats(2, 1, {-0.5f, 0.0f, 0.25f, 1.0f, 2.0f, 0.5f}, false);
     EXPECT_EQ(image.width, 2);
@@ -24,7 +24,7 @@ TEST(TextureDump, ValuesAreClampedAndDepthFillsTheRangeFound)
     EXPECT_EQ(RgbImageFromFloats(1, 1, {0.2f, 0.2f, 0.2f}, true).pixels, (Bytes{0, 0, 0}));
 }
 
-TEST(TextureDump, PngShowsTheLastGlRowOnTopInItsOwnColours)
+TEST(TextureDumpTest, PngShowsTheLastGlRowOnTopInItsOwnColours)
 {
     TempDir dir("texture-png");
     // GL order: bottom row red, green; top row blue, white.
@@ -48,7 +48,7 @@ TEST(TextureDump, PngShowsTheLastGlRowOnTopInItsOwnColours)
     EXPECT_FALSE(WriteRgbImage(RgbImage{3, 2, image.pixels}, dir.Path("short.png")));
 }
 
-TEST(TextureDump, FilesAreNamedAfterTheKeyInAFolderMadeForThem)
+TEST(TextureDumpTest, FilesAreNamedAfterTheKeyInAFolderMadeForThem)
 {
     EXPECT_EQ(TextureFileName("Depth texture"), "Depth_texture.png");
     EXPECT_EQ(TextureFileName("LensFlare"), "LensFlare.png");

@@ -2,7 +2,7 @@
 
 #include "shaders/UniformNames.h"
 
-TEST(UniformNames, ExpandsEachPatternForItsOwnIndicesInTableOrder)
+TEST(UniformNamesTest, ExpandsEachPatternForItsOwnIndicesInTableOrder)
 {
     const std::vector<std::string> expected = {"gMVP", "gLightMVP[0]", "gLightMVP[1]", "gPointLights[0].Atten.Exp",
                                                "gPointLights[1].Atten.Exp", "gColor"};

@@ -51,13 +51,12 @@ std::string UpdateCommand(const std::string& view)
     return "bash scripts/update-references.sh " + view;
 }
 
-// A view that clicks runs on an X server of its own: on the shared one, another
-// test's window can lie over it and take the pointer. The search for a free
-// server number starts from this process's id, so two such tests do not race.
-std::string OwnDisplayFor(const ReferenceView& view)
+// Every view runs on an X server of its own: on the shared one its window can
+// lie over another test's, which then loses its clicks (and a view that clicks
+// could lose its own). The search for a free server number starts from this
+// process's id, so two such tests do not race.
+std::string OwnDisplay()
 {
-    if (view.arguments.find("--click") == std::string::npos)
-        return "";
     return "xvfb-run -a -n " + std::to_string(100 + ::getpid() % 800) + " -s '-screen 0 1920x1080x24' ";
 }
 
@@ -140,7 +139,7 @@ TEST_P(ReferenceFrameTest, MatchesItsStoredFrame)
     const std::string capturePath = Stem() + "-capture.png";
     const bool otherDriver = param.driver != "llvmpipe";
     const ProcessResult result =
-        RunProcess(OwnDisplayFor(view) + "env GALLIUM_DRIVER=" + param.driver +
+        RunProcess(OwnDisplay() + "env GALLIUM_DRIVER=" + param.driver +
                        " LIBGL_ALWAYS_SOFTWARE=1 ./kestrune-capture " + view.arguments +
                        (otherDriver ? " --gl-debug" : "") + " --out " + capturePath,
                    binDir, 400 * KESTRUNE_TIME_SCALE);

@@ -71,7 +71,7 @@ void SetWindowSize(int width, int height)
 const int kBlurSize = 81;
 
 // One bright texel in the middle of an otherwise black source.
-class BlurTest : public ::testing::Test
+class CBlurProcessorGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -103,7 +103,7 @@ protected:
 };
 }
 
-TEST_F(BlurTest, PassCountPicksTheResultTarget)
+TEST_F(CBlurProcessorGLTest, PassCountPicksTheResultTarget)
 {
     EXPECT_EQ(Blur(0), blur.textures[0]);
     const Image untouched = ReadTexture(blur.textures[0]);
@@ -118,7 +118,7 @@ TEST_F(BlurTest, PassCountPicksTheResultTarget)
     EXPECT_EQ(Blur(10), blur.textures[0]);
 }
 
-TEST_F(BlurTest, KeepsEnergyAndSpreadsSymmetricallyAndSmoothlyToThirtyTexels)
+TEST_F(CBlurProcessorGLTest, KeepsEnergyAndSpreadsSymmetricallyAndSmoothlyToThirtyTexels)
 {
     // Bloom's ten passes: the steps double to 16 texels, so the glow reaches 31.
     Image result = ReadTexture(Blur(10));
@@ -135,7 +135,7 @@ TEST_F(BlurTest, KeepsEnergyAndSpreadsSymmetricallyAndSmoothlyToThirtyTexels)
     EXPECT_EQ(result.At(kMid + 33, kMid).r, 0.0f) << "and no further";
 }
 
-TEST(FXAA, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
+TEST(CFXAAProcessorGLTest, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
 {
     const int size = 32;
     SetWindowSize(size, size);
@@ -172,7 +172,7 @@ TEST(FXAA, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
 namespace
 {
 // The whole chain at a small window size, with the scene colour target filled by the test.
-class PostProcessorTest : public ::testing::Test
+class CPostProcessorGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -217,7 +217,7 @@ protected:
 };
 }
 
-TEST_F(PostProcessorTest, FxaaSwitchChoosesWhereTheCompositeGoes)
+TEST_F(CPostProcessorGLTest, FxaaSwitchChoosesWhereTheCompositeGoes)
 {
     SetAll(false);
     const glm::vec3 marker(0.0f, 5.0f, 0.0f);
@@ -235,7 +235,7 @@ TEST_F(PostProcessorTest, FxaaSwitchChoosesWhereTheCompositeGoes)
     EXPECT_NEAR(composite.g, composite.r, 0.01f);
 }
 
-TEST_F(PostProcessorTest, RegistryKeepsOneBloomEntryAndDebugUnitIsSeventeen)
+TEST_F(CPostProcessorGLTest, RegistryKeepsOneBloomEntryAndDebugUnitIsSeventeen)
 {
     SetAll(true);
     settings.selectedRenderTexture = -1;
@@ -253,7 +253,7 @@ TEST_F(PostProcessorTest, RegistryKeepsOneBloomEntryAndDebugUnitIsSeventeen)
     EXPECT_EQ(ReadTexture(post.bloomBlur.textures[0]).Sum(), 0.0f);
 }
 
-TEST_F(PostProcessorTest, FramesWithEverySwitchOnAndOffLeaveNoGlError)
+TEST_F(CPostProcessorGLTest, FramesWithEverySwitchOnAndOffLeaveNoGlError)
 {
     for (bool on : {true, false})
     {
@@ -264,7 +264,7 @@ TEST_F(PostProcessorTest, FramesWithEverySwitchOnAndOffLeaveNoGlError)
     }
 }
 
-TEST_F(PostProcessorTest, ToneCurvesAreDistinctAndMonotonic)
+TEST_F(CPostProcessorGLTest, ToneCurvesAreDistinctAndMonotonic)
 {
     SetAll(false);
     settings.fxaa = true; // the composite is then kept in a float target

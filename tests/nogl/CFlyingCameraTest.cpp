@@ -22,7 +22,7 @@ void ExpectVecNear(const glm::vec3& actual, const glm::vec3& expected)
 }
 }
 
-TEST(CameraFlying, KeysMoveEyeAndTargetAlongTheViewAtTheSetSpeed)
+TEST(CFlyingCameraTest, KeysMoveEyeAndTargetAlongTheViewAtTheSetSpeed)
 {
     CFlyingCamera camera;
     const glm::vec3 forward = glm::normalize(camera.target - camera.position);
@@ -46,7 +46,7 @@ TEST(CameraFlying, KeysMoveEyeAndTargetAlongTheViewAtTheSetSpeed)
     ExpectVecNear(camera.position, start - right * 5.0f);
 }
 
-TEST(CameraFlying, PointerTurnsTheViewOnlyWithFocus)
+TEST(CFlyingCameraTest, PointerTurnsTheViewOnlyWithFocus)
 {
     CFlyingCamera camera;
     camera.target = camera.position + glm::vec3(0, 0, 1);
@@ -66,7 +66,7 @@ TEST(CameraFlying, PointerTurnsTheViewOnlyWithFocus)
     ExpectVecNear(camera.target - camera.position, d);
 }
 
-TEST(CameraFlying, VerticalLimitAndDegenerateViewsKeepTheCameraFinite)
+TEST(CFlyingCameraTest, VerticalLimitAndDegenerateViewsKeepTheCameraFinite)
 {
     CFlyingCamera camera; // looks down about 78.7 degrees
     const glm::vec3 before = camera.target;

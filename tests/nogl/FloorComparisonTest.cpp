@@ -2,19 +2,9 @@
 
 #include "tools/capture/CaptureOptions.h"
 #include "tools/capture/FloorComparison.h"
-#include "tools/capture/StageTimes.h"
 
 namespace
 {
-double Time(const StageTimes& times, const std::string& name)
-{
-    for (const auto& [stage, ms] : times)
-        if (stage == name)
-            return ms;
-    ADD_FAILURE() << "no stage " << name;
-    return -1.0;
-}
-
 FrameTiming Frame(double frameMs, StageTimes stages, StageTimes floorPasses)
 {
     FrameTiming frame;
@@ -31,43 +21,7 @@ StageTimes Floor(double cascades, double cubes, double scene, double post)
 }
 }
 
-TEST(GpuStageTimes, EachMarkGetsTheTimeSinceThePreviousTimestamp)
-{
-    // Counters count from an arbitrary origin: near 2^60 ns a double could not keep the nanoseconds.
-    const uint64_t origin = uint64_t(1) << 60;
-    const StageTimes times = StageTimesFromTimestamps(
-        {"Start", "ShadowMapDir", "Render"}, {origin, origin + 250'000, origin + 1'484'567, origin + 1'484'567});
-    ASSERT_EQ(times.size(), 3u);
-    EXPECT_EQ(times[0].first, "Start");
-    EXPECT_DOUBLE_EQ(times[0].second, 0.25) << "the first mark counts from the frame's start";
-    EXPECT_EQ(times[1].first, "ShadowMapDir");
-    EXPECT_DOUBLE_EQ(times[1].second, 1.234567);
-    EXPECT_DOUBLE_EQ(times[2].second, 0.0);
-
-    // A counter that steps back shows as a negative time, not as centuries.
-    EXPECT_DOUBLE_EQ(StageTimesFromTimestamps({"Skymap"}, {origin, origin - 2'000'000})[0].second, -2.0);
-    EXPECT_TRUE(StageTimesFromTimestamps({"Start", "Render"}, {origin, origin + 1}).empty());
-    EXPECT_TRUE(StageTimesFromTimestamps({}, {}).empty());
-}
-
-TEST(GpuStageTimes, MediansLeaveOutFramesWithoutResults)
-{
-    // Two frames' timestamps never arrived; two more lack a stage.
-    const StageTimes medians = StageMedians({{{"Start", 4.0}, {"Render", 10.0}},
-                                             {{"Start", 6.0}},
-                                             {},
-                                             {},
-                                             {{"Start", 5.0}, {"Render", 30.0}},
-                                             {{"Render", 20.0}}});
-    ASSERT_EQ(medians.size(), 2u);
-    EXPECT_DOUBLE_EQ(Time(medians, "Start"), 5.0) << "zeroes in place of missing frames would give 4";
-    EXPECT_DOUBLE_EQ(Time(medians, "Render"), 20.0);
-    EXPECT_TRUE(StageMedians({{}, {}}).empty());
-    EXPECT_DOUBLE_EQ(SumOfStages({{"Skymap", 1.5}, {"Render", 2.0}, {"Start", 9.0}}, {"Skymap", "Render", "Nope"}),
-                     3.5);
-}
-
-TEST(FloorComparison, RatiosAreTheMedianOfEachPairsRatio)
+TEST(FloorComparisonTest, RatiosAreTheMedianOfEachPairsRatio)
 {
     const FloorRow row = CompareRow("frame", {{10.0, 2.0}, {30.0, 10.0}, {8.0, 4.0}, {5.0, 0.0}});
     EXPECT_EQ(row.name, "frame");
@@ -78,7 +32,7 @@ TEST(FloorComparison, RatiosAreTheMedianOfEachPairsRatio)
     EXPECT_DOUBLE_EQ(CompareRow("none", {}).ratio, 0.0);
 }
 
-TEST(FloorComparison, GroupsAddUpTheirStagesAndPassesPerFrame)
+TEST(FloorComparisonTest, GroupsAddUpTheirStagesAndPassesPerFrame)
 {
     const StageTimes stages = {{"Start", 1.0},  {"ShadowMapDir", 12.0}, {"ShadowMapPoint", 30.0},
                                {"Skymap", 4.0}, {"Render", 36.0},       {"PostProcess", 20.0}};
@@ -118,7 +72,7 @@ TEST(FloorComparison, GroupsAddUpTheirStagesAndPassesPerFrame)
         << json;
 }
 
-TEST(FloorComparison, TheFloorNeedsTheBench)
+TEST(FloorComparisonTest, TheFloorNeedsTheBench)
 {
     auto parse = [](std::vector<std::string> arguments, std::string& error) {
         std::vector<char*> argv{const_cast<char*>("kestrune-capture")};

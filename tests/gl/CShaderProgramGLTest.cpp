@@ -56,7 +56,7 @@ glm::vec4 DrawGreen(const CShaderProgram& program)
 }
 }
 
-TEST(Shader, CompilesAPreprocessedTreeOfIncludes)
+TEST(CShaderGLTest, CompilesAPreprocessedTreeOfIncludes)
 {
     TempDir dir("shader-tree");
     // The long line is a comment of 300 characters, which the compiler sees whole.
@@ -97,7 +97,7 @@ TEST(Shader, CompilesAPreprocessedTreeOfIncludes)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(ShaderProgram, WarnsOnceForAnAbsentUniformAndStillDraws)
+TEST(CShaderProgramGLTest, WarnsOnceForAnAbsentUniformAndStillDraws)
 {
     TempDir dir("program-draw");
     CTestProgram program(dir.Write("p.vert", vertexSource), dir.Write("p.frag", fragmentSource));
@@ -123,7 +123,7 @@ TEST(ShaderProgram, WarnsOnceForAnAbsentUniformAndStillDraws)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(ShaderProgram, AFailedStageLeavesTheProgramUnlinkedAndUseHarmless)
+TEST(CShaderProgramGLTest, AFailedStageLeavesTheProgramUnlinkedAndUseHarmless)
 {
     TempDir dir("program-fail");
     CTestProgram program(dir.Path("absent.vert"), dir.Write("p.frag", "#version 330 core\nbroken"));

@@ -17,7 +17,7 @@
 namespace
 {
 // The real scene, built from the runnable layout's data set, in a small window.
-class MainSceneTest : public ::testing::Test
+class CMainSceneGLTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -47,11 +47,11 @@ protected:
     static std::string startupOutput;
 };
 
-CMainScene* MainSceneTest::scene = nullptr;
-std::string MainSceneTest::startupOutput;
+CMainScene* CMainSceneGLTest::scene = nullptr;
+std::string CMainSceneGLTest::startupOutput;
 }
 
-TEST_F(MainSceneTest, StartsAndDrawsWithoutProgramOrFramebufferErrors)
+TEST_F(CMainSceneGLTest, StartsAndDrawsWithoutProgramOrFramebufferErrors)
 {
     for (const char* problem : {"Unable to get the location", "Prog Info Log", "FB error", "Error parsing"})
         EXPECT_EQ(startupOutput.find(problem), std::string::npos) << problem << " in:\n" << startupOutput;
@@ -72,7 +72,7 @@ TEST_F(MainSceneTest, StartsAndDrawsWithoutProgramOrFramebufferErrors)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(MainSceneTest, HoldsItsObjectsLightsCameraAndSky)
+TEST_F(CMainSceneGLTest, HoldsItsObjectsLightsCameraAndSky)
 {
     const CApplication& app = CApplication::GetInstance();
     EXPECT_NE(dynamic_cast<CShowcaseCamera*>(app.camera), nullptr);
@@ -93,7 +93,7 @@ TEST_F(MainSceneTest, HoldsItsObjectsLightsCameraAndSky)
         EXPECT_NE(map->cubeMap, 0u);
 }
 
-TEST_F(MainSceneTest, UpdateMovesTheSunWithXAndFlickersTheLanterns)
+TEST_F(CMainSceneGLTest, UpdateMovesTheSunWithXAndFlickersTheLanterns)
 {
     std::array<uint8_t, SDL_NUM_SCANCODES> keys = {};
     keys[SDL_SCANCODE_X] = 1;
@@ -111,7 +111,7 @@ TEST_F(MainSceneTest, UpdateMovesTheSunWithXAndFlickersTheLanterns)
         EXPECT_LE(glm::distance(settings.pointLights[i].Position, LanternLightPositions[i - 1]), 0.0175f);
 }
 
-TEST_F(MainSceneTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
+TEST_F(CMainSceneGLTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
 {
     EXPECT_EQ(scene->particleSettings.generateCount, 3000);
     EXPECT_EQ(scene->particleSettings.genPosition, glm::vec3(0, 75, 0));

@@ -40,7 +40,7 @@ float Brightness(const glm::vec4& colour) { return colour.r + colour.g + colour.
 // A ground plane and a box drawn through the real programs and both shadow
 // passes into the scene pass's three outputs. The box may stand where the
 // camera does not see it: the shadow passes must still draw it.
-class SceneShadowTest : public ::testing::Test
+class ShadowPassesGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -175,7 +175,7 @@ protected:
 };
 }
 
-TEST_F(SceneShadowTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
+TEST_F(ShadowPassesGLTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
 {
     SetSun({1.0f, -1.0f, 0.0f}, 0.8f); // travels towards +x
     RenderFrame();
@@ -217,7 +217,7 @@ TEST_F(SceneShadowTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
     EXPECT_GT(At(open).g, 2.0f * At(open).r);
 }
 
-TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
+TEST_F(ShadowPassesGLTest, LampShadowFallsOnTheFarSideOfTheBox)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
     PointLight lamp;
@@ -247,7 +247,7 @@ TEST_F(SceneShadowTest, LampShadowFallsOnTheFarSideOfTheBox)
     EXPECT_NEAR(BrightnessAt(shadowed), BrightnessAt(lit), 0.1f * BrightnessAt(lit));
 }
 
-TEST_F(SceneShadowTest, LowLampShadowsNothingOnOpenGroundAcrossItsCubeFaceEdges)
+TEST_F(ShadowPassesGLTest, LowLampShadowsNothingOnOpenGroundAcrossItsCubeFaceEdges)
 {
     // Nothing but the ground, lit by a lamp just above it: its cube shadow must leave every ground
     // point as lit as it is with the shadow off, whichever face the point's direction falls in,
@@ -288,7 +288,7 @@ TEST_F(SceneShadowTest, LowLampShadowsNothingOnOpenGroundAcrossItsCubeFaceEdges)
             << "at " << ring[i].x << ", " << ring[i].z;
 }
 
-TEST_F(SceneShadowTest, LightMarkerWritesItsHdrColourAndItsExcessToTheBrightOutput)
+TEST_F(ShadowPassesGLTest, LightMarkerWritesItsHdrColourAndItsExcessToTheBrightOutput)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.8f);
     objects[1].program = &basic;
@@ -302,7 +302,7 @@ TEST_F(SceneShadowTest, LightMarkerWritesItsHdrColourAndItsExcessToTheBrightOutp
     EXPECT_NEAR(At(top, 2).r, Clip(top).w / 725.0f, 5e-4f);
 }
 
-TEST_F(SceneShadowTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadowsTheGround)
+TEST_F(ShadowPassesGLTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadowsTheGround)
 {
     SetSun({1.0f, -1.0f, 0.0f}, 0.8f); // travels towards +x
     settings.pointLights.clear();
@@ -318,7 +318,7 @@ TEST_F(SceneShadowTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadowsTh
     EXPECT_LT(boxFarDepth, settings.cascadeOrthoBounds[1][4]);
 }
 
-TEST_F(SceneShadowTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeFace)
+TEST_F(ShadowPassesGLTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeFace)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
     PointLight lamp;

@@ -13,7 +13,7 @@ std::optional<CaptureOptions> Parse(std::vector<std::string> arguments, std::str
 }
 }
 
-TEST(CaptureClick, TakesPixelsInsideTheWindowOnFramesFromOne)
+TEST(MouseClicksTest, TakesPixelsInsideTheWindowOnFramesFromOne)
 {
     std::string error;
     const auto options = Parse({"--click", "120,211:2", "--click", "1599,899:1", "--click", "0,0:7"}, error);

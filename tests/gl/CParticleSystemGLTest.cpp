@@ -22,7 +22,7 @@ const int32_t kSteadyCount = 28500; // 3000 a second times a mean life of 9.5 s
 
 // A particle system started by Init, stepped by Frame into a small scene
 // target seen from among the flakes, looking up.
-class ParticleSystemTest : public ::testing::Test
+class CParticleSystemGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -90,7 +90,7 @@ protected:
 // The warm-up's shortcut leaves out the steps whose flakes melt before its end;
 // the buffer it leaves must be the full warm-up's, record for record, also
 // when a step emits more than one input point's batch.
-TEST_F(ParticleSystemTest, WarmUpShortcutLeavesTheFullWarmUpsBuffer)
+TEST_F(CParticleSystemGLTest, WarmUpShortcutLeavesTheFullWarmUpsBuffer)
 {
     sprite = CTextureManager::GetInstance().LoadTexture("Resources\\textures\\snow_particle3.png");
     for (int32_t rate : {3000, 5000})
@@ -116,7 +116,7 @@ TEST_F(ParticleSystemTest, WarmUpShortcutLeavesTheFullWarmUpsBuffer)
     }
 }
 
-TEST_F(ParticleSystemTest, WarmsUpToTheSteadyStateAndStaysThere)
+TEST_F(CParticleSystemGLTest, WarmsUpToTheSteadyStateAndStaysThere)
 {
     Start();
     EXPECT_NEAR(system.particleCount, kSteadyCount, kSteadyCount / 10);
@@ -143,7 +143,7 @@ TEST_F(ParticleSystemTest, WarmsUpToTheSteadyStateAndStaysThere)
     EXPECT_NEAR(heights / float(records.size() - 1), 37.5f, 10.0f) << "spread evenly over the fall";
 }
 
-TEST_F(ParticleSystemTest, FirstStepReadsTheGeneratorAloneAndEveryStepEmitsAllItOwes)
+TEST_F(CParticleSystemGLTest, FirstStepReadsTheGeneratorAloneAndEveryStepEmitsAllItOwes)
 {
     // With lives longer than the warm-up nothing dies: 1000 steps of 90 each.
     Start(LongLived(3000));
@@ -166,7 +166,7 @@ TEST_F(ParticleSystemTest, FirstStepReadsTheGeneratorAloneAndEveryStepEmitsAllIt
     EXPECT_EQ(system.particleCount, 1 + 90 + 90);
 }
 
-TEST_F(ParticleSystemTest, FillsBothBuffersAndNeverMore)
+TEST_F(CParticleSystemGLTest, FillsBothBuffersAndNeverMore)
 {
     Start();
     system.params = LongLived(1000000); // 30,000 a step
@@ -180,7 +180,7 @@ TEST_F(ParticleSystemTest, FillsBothBuffersAndNeverMore)
     EXPECT_EQ(Records()[0].type, kParticleGeneratorType);
 }
 
-TEST_F(ParticleSystemTest, DrawsLightIntoTheSceneColourOnlyAndRestoresTheState)
+TEST_F(CParticleSystemGLTest, DrawsLightIntoTheSceneColourOnlyAndRestoresTheState)
 {
     Start();
     system.params.billboardSize = 5.0f; // too late: the size is the program's since Init

@@ -34,7 +34,7 @@ float MedianLuminance(const std::vector<glm::vec4>& pixels)
 }
 
 // A sky drawn through the application's camera and projection into the scene pass's outputs.
-class SkyboxTest : public ::testing::Test
+class CSkyboxGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -90,7 +90,7 @@ void ExpectColour(const glm::vec4& pixel, const glm::vec3& colour, const char* w
 }
 }
 
-TEST_F(SkyboxTest, CubeSkyShowsEachNamedFaceInItsDirectionWhereverTheCameraIs)
+TEST_F(CSkyboxGLTest, CubeSkyShowsEachNamedFaceInItsDirectionWhereverTheCameraIs)
 {
     TempDir dir("skybox-faces");
     for (const FaceCase& face : kFaces)
@@ -117,7 +117,7 @@ TEST_F(SkyboxTest, CubeSkyShowsEachNamedFaceInItsDirectionWhereverTheCameraIs)
     EXPECT_EQ(sky.cubemap.texture, 0u);
 }
 
-TEST_F(SkyboxTest, CubeSkyWithAMissingFaceFailsAndDrawsBlack)
+TEST_F(CSkyboxGLTest, CubeSkyWithAMissingFaceFailsAndDrawsBlack)
 {
     TempDir dir("skybox-missing");
     for (const FaceCase& face : kFaces)
@@ -132,12 +132,12 @@ TEST_F(SkyboxTest, CubeSkyWithAMissingFaceFailsAndDrawsBlack)
 }
 
 // The time-of-day sky with the data set's maps and sprites.
-class DynamicSkyTest : public SkyboxTest
+class CSkyboxDynamicGLTest : public CSkyboxGLTest
 {
 protected:
     void SetUp() override
     {
-        SkyboxTest::SetUp();
+        CSkyboxGLTest::SetUp();
         savedLight = settings.dirLight;
         ASSERT_TRUE(sky.Init("Resources\\skyboxes\\dynamic\\%s.png")) << "the data set is missing";
         ASSERT_EQ(sky.objects.size(), 102u); // sun, moon and a hundred stars
@@ -148,7 +148,7 @@ protected:
         sky.Release();
         settings.timeOfDay = 36.5f;
         settings.dirLight = savedLight;
-        SkyboxTest::TearDown();
+        CSkyboxGLTest::TearDown();
     }
 
     std::vector<glm::vec4> DrawAt(float timeOfDay, const glm::vec3& direction, int output = 0)
@@ -193,7 +193,7 @@ protected:
     DirectionalLight savedLight;
 };
 
-TEST_F(DynamicSkyTest, DayIsBlueOverheadAndPaleAtTheHorizonNightIsDark)
+TEST_F(CSkyboxDynamicGLTest, DayIsBlueOverheadAndPaleAtTheHorizonNightIsDark)
 {
     const glm::vec4 zenith = Centre(DrawAt(30.0f, {0, 1, 0}));
     EXPECT_GT(zenith.b, std::max(zenith.r, zenith.g));
@@ -204,7 +204,7 @@ TEST_F(DynamicSkyTest, DayIsBlueOverheadAndPaleAtTheHorizonNightIsDark)
     EXPECT_LT(MedianLuminance(DrawAt(180.0f, {0, 1, 0})), 0.02f);
 }
 
-TEST_F(DynamicSkyTest, SunShinesWhereTheLightComesFromAndWarmsTheHorizonAtSunset)
+TEST_F(CSkyboxDynamicGLTest, SunShinesWhereTheLightComesFromAndWarmsTheHorizonAtSunset)
 {
     SetFieldOfView(20.0f);
     const glm::vec3 toSun = -SunDirection(60.0f);
@@ -218,7 +218,7 @@ TEST_F(DynamicSkyTest, SunShinesWhereTheLightComesFromAndWarmsTheHorizonAtSunset
     EXPECT_GT(sunSide.r, 2.0f * sunSide.b);
 }
 
-TEST_F(DynamicSkyTest, StarsShowOnlyAtNightAndWellAboveTheHorizon)
+TEST_F(CSkyboxDynamicGLTest, StarsShowOnlyAtNightAndWellAboveTheHorizon)
 {
     SetFieldOfView(10.0f);
     const size_t high = BrightestStarBetween(180.0f, 0.5f, 0.9f);
@@ -231,7 +231,7 @@ TEST_F(DynamicSkyTest, StarsShowOnlyAtNightAndWellAboveTheHorizon)
     EXPECT_LT(CentreOverMedian(180.0f, low), 0.002f);  // just above the horizon it has not faded in
 }
 
-TEST_F(DynamicSkyTest, SetsTheSunlightColourAndTheDebugMapsEveryFrame)
+TEST_F(CSkyboxDynamicGLTest, SetsTheSunlightColourAndTheDebugMapsEveryFrame)
 {
     for (float timeOfDay : {36.5f, 100.0f, 265.0f, -10.7f})
     {

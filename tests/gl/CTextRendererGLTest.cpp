@@ -31,7 +31,7 @@ GLint BufferSize(GLuint buffer)
     return size;
 }
 
-class TextRendererTest : public ::testing::Test
+class CTextRendererGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_EQ(chdir(KESTRUNE_BIN_DIR), 0); }
@@ -44,7 +44,7 @@ protected:
 };
 }
 
-TEST_F(TextRendererTest, GlyphLiesFlippedInTheLowerLeftOfAPowerOfTwoTexture)
+TEST_F(CTextRendererGLTest, GlyphLiesFlippedInTheLowerLeftOfAPowerOfTwoTexture)
 {
     // A 20 x 23 bitmap, rows padded to 24 bytes, every texel distinct and non-zero.
     std::vector<uint8_t> bitmap(24 * 23, 0);
@@ -81,7 +81,7 @@ TEST_F(TextRendererTest, GlyphLiesFlippedInTheLowerLeftOfAPowerOfTwoTexture)
         EXPECT_EQ(quad[i], expectedQuad[i]) << i;
 }
 
-TEST_F(TextRendererTest, LoadsCodesZeroTo127IntoOneBufferOfQuads)
+TEST_F(CTextRendererGLTest, LoadsCodesZeroTo127IntoOneBufferOfQuads)
 {
     ASSERT_TRUE(text.LoadFont("Resources\\fonts\\OpenSans-Regular.ttf"));
     EXPECT_TRUE(text.loaded && text.uploaded);
@@ -105,7 +105,7 @@ TEST_F(TextRendererTest, LoadsCodesZeroTo127IntoOneBufferOfQuads)
     EXPECT_EQ(text.glyphTextures[128].texture, 0u) << "codes from 128 on stay empty";
 }
 
-TEST_F(TextRendererTest, AnUnreadableFontBuildsNothing)
+TEST_F(CTextRendererGLTest, AnUnreadableFontBuildsNothing)
 {
     TempDir dir("text-renderer");
     const std::string corrupt = dir.Write("corrupt.ttf", std::string(3000, 'x'));
@@ -120,7 +120,7 @@ TEST_F(TextRendererTest, AnUnreadableFontBuildsNothing)
     }
 }
 
-TEST_F(TextRendererTest, TextProgramTakesTheGlyphQuadsAndAProjection)
+TEST_F(CTextRendererGLTest, TextProgramTakesTheGlyphQuadsAndAProjection)
 {
     CShader vertex, fragment;
     ASSERT_TRUE(LoadShader(vertex, "Resources\\shaders\\ortho2D.vert", GL_VERTEX_SHADER));

@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cfloat>
-#include <climits>
-
-#include "app/PlotVar.h"
 #include "app/ProfilerStages.h"
-#include "core/FormatString.h"
 
 namespace
 {
@@ -16,31 +11,9 @@ std::vector<ProfilerMark> Marks(std::initializer_list<std::pair<const char*, int
         marks.push_back({name, clock, 0.0f, 0});
     return marks;
 }
-
-// The samples in the order the plot draws them, oldest first.
-std::vector<float> Plotted(const PlotRecord& record, const PlotStep& step)
-{
-    std::vector<float> ordered;
-    for (int i = 0; i < kPlotSamples; ++i)
-        ordered.push_back(record.samples[size_t((i + step.offset) % kPlotSamples)]);
-    return ordered;
-}
 }
 
-TEST(FormatThousands, GroupsDigitsInThreesWithASignInFront)
-{
-    EXPECT_EQ(FormatThousands(0), "0");
-    EXPECT_EQ(FormatThousands(999), "999");
-    EXPECT_EQ(FormatThousands(1000), "1,000");
-    EXPECT_EQ(FormatThousands(1000000), "1,000,000");
-    EXPECT_EQ(FormatThousands(1234567), "1,234,567");
-    EXPECT_EQ(FormatThousands(-1234), "-1,234");
-    EXPECT_EQ(FormatThousands(-999), "-999");
-    EXPECT_EQ(FormatThousands(INT_MAX), "2,147,483,647");
-    EXPECT_EQ(FormatThousands(INT_MIN), "-2,147,483,648");
-}
-
-TEST(ProfilerStages, TwoMarksMakeOneStageOverTheWholeBar)
+TEST(ProfilerStagesTest, TwoMarksMakeOneStageOverTheWholeBar)
 {
     std::vector<ProfilerMark> marks = Marks({{"Start", 100}, {"PostProcess", 110}});
     const ProfilerView view = BuildProfilerView(marks, 300.0f, 20.0f);
@@ -57,7 +30,7 @@ TEST(ProfilerStages, TwoMarksMakeOneStageOverTheWholeBar)
     EXPECT_EQ(view.rows[0].share, "100.0 %");
 }
 
-TEST(ProfilerStages, FramesWithNoMeasurableTimeDrawNoButtons)
+TEST(ProfilerStagesTest, FramesWithNoMeasurableTimeDrawNoButtons)
 {
     std::vector<ProfilerMark> same = Marks(
         {{"Start", 7}, {"ShadowMapDir", 7}, {"ShadowMapPoint", 7}, {"Skymap", 7}, {"Render", 7}, {"PostProcess", 7}});
@@ -78,7 +51,7 @@ TEST(ProfilerStages, FramesWithNoMeasurableTimeDrawNoButtons)
     EXPECT_TRUE(BuildProfilerView(none, 300.0f, 20.0f).rows.empty());
 }
 
-TEST(ProfilerStages, ButtonsTileTheBarWithoutGapsAndRunBlueToRed)
+TEST(ProfilerStagesTest, ButtonsTileTheBarWithoutGapsAndRunBlueToRed)
 {
     std::vector<ProfilerMark> marks = Marks(
         {{"Start", 0}, {"ShadowMapDir", 3}, {"ShadowMapPoint", 3}, {"Skymap", 5}, {"Render", 9}, {"PostProcess", 12}});
@@ -104,37 +77,9 @@ TEST(ProfilerStages, ButtonsTileTheBarWithoutGapsAndRunBlueToRed)
     EXPECT_EQ(StageColor(1.0f), glm::vec4(1, 0, 0, 1));
 }
 
-TEST(ProfilerStages, CountsShowPolygonsAsAThirdOfTheVertices)
+TEST(ProfilerStagesTest, CountsShowPolygonsAsAThirdOfTheVertices)
 {
     EXPECT_EQ(PolyCountText(10), "Poly count=3");
     EXPECT_EQ(PolyCountText(3000000), "Poly count=1,000,000");
     EXPECT_EQ(VertexCountText(1234567), "Vertex count=1,234,567");
-}
-
-TEST(PlotVar, RingStartsAsZerosFillsFromTheRightAndDrawsOncePerFrame)
-{
-    PlotRecord record;
-    const PlotStep first = StepPlotRecord(record, 5.0f, 1);
-    EXPECT_TRUE(first.draw);
-    EXPECT_FLOAT_EQ(first.latest, 5.0f);
-    std::vector<float> expected(size_t(kPlotSamples), 0.0f);
-    expected.back() = 5.0f;
-    EXPECT_EQ(Plotted(record, first), expected);
-
-    const PlotStep again = StepPlotRecord(record, 7.0f, 1);
-    EXPECT_FALSE(again.draw) << "a second call in one frame draws nothing";
-    EXPECT_FLOAT_EQ(record.samples[1], 7.0f) << "but still stores its value";
-
-    PlotStep step;
-    for (int frame = 2; frame <= kPlotSamples + 1; ++frame)
-        step = StepPlotRecord(record, float(frame), frame);
-    EXPECT_TRUE(step.draw);
-    const std::vector<float> wrapped = Plotted(record, step);
-    EXPECT_FLOAT_EQ(wrapped.front(), 2.0f) << "both samples of frame 1 have been overwritten";
-    EXPECT_FLOAT_EQ(wrapped.back(), float(kPlotSamples + 1));
-
-    // FLT_MAX plots without storing anything.
-    const std::vector<float> before = record.samples;
-    EXPECT_TRUE(StepPlotRecord(record, FLT_MAX, 500).draw);
-    EXPECT_EQ(record.samples, before);
 }

@@ -11,7 +11,7 @@
 namespace
 {
 // ProcessEvents on the test window, with the interface binding it feeds.
-class ProcessEventsTest : public ::testing::Test
+class CApplicationGLTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -46,7 +46,7 @@ protected:
 };
 }
 
-TEST_F(ProcessEventsTest, WheelKeepsTheLastEventOfAFrameAndResetsEachFrame)
+TEST_F(CApplicationGLTest, WheelKeepsTheLastEventOfAFrameAndResetsEachFrame)
 {
     SDL_Event first = {};
     first.type = SDL_MOUSEWHEEL;
@@ -64,7 +64,7 @@ TEST_F(ProcessEventsTest, WheelKeepsTheLastEventOfAFrameAndResetsEachFrame)
     EXPECT_FALSE(app.quit);
 }
 
-TEST_F(ProcessEventsTest, SizeChangeSetsViewportSizeAndBothProjections)
+TEST_F(CApplicationGLTest, SizeChangeSetsViewportSizeAndBothProjections)
 {
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(GlTestWindow(), &windowWidth, &windowHeight);
@@ -91,7 +91,7 @@ TEST_F(ProcessEventsTest, SizeChangeSetsViewportSizeAndBothProjections)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(ProcessEventsTest, EscapeAndCloseRequestsQuit)
+TEST_F(CApplicationGLTest, EscapeAndCloseRequestsQuit)
 {
     Process(SDL_KEYDOWN, [](SDL_Event& e) { e.key.keysym = {SDL_SCANCODE_A, SDLK_a, 0, 0}; });
     EXPECT_FALSE(app.quit);

@@ -4,7 +4,7 @@
 #include "GlTestContext.h"
 #include "app/GlDebugOutput.h"
 
-TEST(GlDebugOutput, ReportsADriverErrorWithItsSeverityTypeAndSource)
+TEST(GlDebugOutputGLTest, ReportsADriverErrorWithItsSeverityTypeAndSource)
 {
     testing::internal::CaptureStdout();
     ASSERT_TRUE(EnableGlDebugOutput()) << "llvmpipe offers KHR_debug";

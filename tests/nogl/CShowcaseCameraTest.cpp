@@ -32,7 +32,7 @@ void Hold(CShowcaseCamera& camera, const CameraInput& input, int frames)
 }
 }
 
-TEST(CameraShowcase, FirstUpdateOrbitsIntoPlaceAndNothingMovesWithoutFocus)
+TEST(CShowcaseCameraTest, FirstUpdateOrbitsIntoPlaceAndNothingMovesWithoutFocus)
 {
     CShowcaseCamera camera;
     const PointerRequest request = camera.Step(Focused(), kFrame);
@@ -52,7 +52,7 @@ TEST(CameraShowcase, FirstUpdateOrbitsIntoPlaceAndNothingMovesWithoutFocus)
     EXPECT_EQ(ignored.cursor, CursorVisibility::Unchanged);
 }
 
-TEST(CameraShowcase, KeysAndWheelStayWithinTheOrbitLimits)
+TEST(CShowcaseCameraTest, KeysAndWheelStayWithinTheOrbitLimits)
 {
     CShowcaseCamera camera;
     CameraInput input = Focused();
@@ -87,7 +87,7 @@ TEST(CameraShowcase, KeysAndWheelStayWithinTheOrbitLimits)
     EXPECT_NEAR(spin.yaw, 180.0f + 500.0f, 0.05f);
 }
 
-TEST(CameraShowcase, TargetRecentersByATenthPerFrameUntilItSnaps)
+TEST(CShowcaseCameraTest, TargetRecentersByATenthPerFrameUntilItSnaps)
 {
     CShowcaseCamera camera;
     camera.target = glm::vec3(3.0f, 0.0f, 0.0f);
@@ -117,7 +117,7 @@ TEST(CameraShowcase, TargetRecentersByATenthPerFrameUntilItSnaps)
     EXPECT_EQ(camera.target, glm::vec3(0.0f));
 }
 
-TEST(CameraShowcase, FreeLookTurnsInPlaceAndHoldsThePointer)
+TEST(CShowcaseCameraTest, FreeLookTurnsInPlaceAndHoldsThePointer)
 {
     CShowcaseCamera camera;
     camera.Step(Focused(), kFrame);
@@ -157,7 +157,7 @@ TEST(CameraShowcase, FreeLookTurnsInPlaceAndHoldsThePointer)
     EXPECT_EQ(request.cursor, CursorVisibility::Shown);
 }
 
-TEST(CameraShowcase, FreeLookDropsAStepThatWouldCrossTheVerticalLimit)
+TEST(CShowcaseCameraTest, FreeLookDropsAStepThatWouldCrossTheVerticalLimit)
 {
     CShowcaseCamera camera;
     camera.Step(Focused(), kFrame);

@@ -18,7 +18,7 @@ GLint LevelParameter(GLenum target, GLenum parameter)
 }
 }
 
-TEST(Texture, ImagesOfEveryDepthUploadWithTheirInternalFormatAndTexels)
+TEST(CTextureGLTest, ImagesOfEveryDepthUploadWithTheirInternalFormatAndTexels)
 {
     struct ImageCase
     {
@@ -70,7 +70,7 @@ TEST(Texture, ImagesOfEveryDepthUploadWithTheirInternalFormatAndTexels)
     }
 }
 
-TEST(Texture, UnreadableFilesFailWithoutAGlObject)
+TEST(CTextureGLTest, UnreadableFilesFailWithoutAGlObject)
 {
     TempDir dir("texture-bad");
     ASSERT_TRUE(WriteTestImage(dir.Path("whole.png"), FIF_PNG, 16, 16, 24));
@@ -91,7 +91,7 @@ TEST(Texture, UnreadableFilesFailWithoutAGlObject)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Texture, CubemapFacesAndAMissingFace)
+TEST(CTextureGLTest, CubemapFacesAndAMissingFace)
 {
     TempDir dir("texture-cube");
     for (const char* face : {"right", "left", "bottom", "top", "back"})
@@ -121,7 +121,7 @@ TEST(Texture, CubemapFacesAndAMissingFace)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Texture, SingleChannelDataRestoresTheUnpackAlignment)
+TEST(CTextureGLTest, SingleChannelDataRestoresTheUnpackAlignment)
 {
     std::vector<unsigned char> bytes(7 * 3, 90); // rows that are not 4-byte multiples
     CTexture glyphs;
@@ -139,7 +139,7 @@ TEST(Texture, SingleChannelDataRestoresTheUnpackAlignment)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(TextureManager, LoadsEachPathOnceAndUnloadsWithItsLastHolder)
+TEST(CTextureManagerGLTest, LoadsEachPathOnceAndUnloadsWithItsLastHolder)
 {
     TempDir dir("texture-cache");
     ASSERT_TRUE(WriteTestImage(dir.Path("a.png"), FIF_PNG, 4, 4, 24));

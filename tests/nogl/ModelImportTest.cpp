@@ -8,7 +8,6 @@
 #include "scene/MeshStreams.h"
 #include "scene/ModelImport.h"
 #include "tests/TestFiles.h"
-#include "textures/ImageDecoder.h"
 
 namespace
 {
@@ -26,7 +25,7 @@ std::string LoadStreams(const std::string& path, MeshStreams& streams)
 }
 }
 
-TEST(ModelLimits, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
+TEST(ModelImportTest, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
 {
     TempDir dir("model-limits");
     MeshStreams streams;
@@ -47,32 +46,4 @@ TEST(ModelLimits, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
         EXPECT_TRUE(StatementBeforeFirstMaterial(early)) << early;
     EXPECT_FALSE(StatementBeforeFirstMaterial("Kd 1 1 1\nNs 10\nd 0.5\nnewmtl a\nmap_Kd a.png\na 0.5\n"));
     EXPECT_EQ(MaterialLibraryProblem(dir.Write("absent.obj", "mtllib absent.mtl\n")), "") << "a missing library is the importer's";
-}
-
-TEST(ImageLimits, RefusesEmptyTruncatedAndHugeImages)
-{
-    TempDir dir("image-limits");
-    ASSERT_TRUE(WriteTestImage(dir.Path("small.jpg"), FIF_JPEG, 8, 6, 24));
-    const std::string jpeg = dir.Read("small.jpg");
-    const DecodedImage image = DecodeImageMemory(reinterpret_cast<const unsigned char*>(jpeg.data()), jpeg.size());
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image.width, 8u);
-    EXPECT_EQ(image.height, 6u);
-
-    EXPECT_FALSE(DecodeImageMemory(nullptr, 0));
-    EXPECT_FALSE(DecodeImageMemory(reinterpret_cast<const unsigned char*>(jpeg.data()), 20));
-
-    // A start-of-frame that declares 65535 x 65535 pixels is refused from the header alone.
-    std::string huge = jpeg;
-    const size_t frame = huge.find("\xff\xc0");
-    ASSERT_NE(frame, std::string::npos);
-    huge.replace(frame + 5, 4, "\xff\xff\xff\xff");
-    EXPECT_FALSE(DecodeImageMemory(reinterpret_cast<const unsigned char*>(huge.data()), huge.size()));
-    EXPECT_FALSE(DecodeImage(dir.Write("huge.jpg", huge)));
-
-    // Texture formats are read; the library's other readers (an icon here) are not offered the bytes.
-    ASSERT_TRUE(WriteTestImage(dir.Path("small.bmp"), FIF_BMP, 8, 6, 24));
-    EXPECT_TRUE(DecodeImage(dir.Path("small.bmp")));
-    ASSERT_TRUE(WriteTestImage(dir.Path("icon.ico"), FIF_ICO, 16, 16, 32));
-    EXPECT_FALSE(DecodeImage(dir.Path("icon.ico")));
 }

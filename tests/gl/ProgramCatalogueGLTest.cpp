@@ -15,7 +15,7 @@
 
 // Every scene program builds from the runnable layout's shader files, finds
 // each uniform its table names, and can be destroyed and built again.
-TEST(ProgramCatalogue, SceneProgramsLinkWithEveryUniformActive)
+TEST(ProgramCatalogueGLTest, SceneProgramsLinkWithEveryUniformActive)
 {
     ASSERT_EQ(chdir(KESTRUNE_BIN_DIR), 0);
     std::unique_ptr<CShaderProgram> programs[] = {

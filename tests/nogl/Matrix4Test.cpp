@@ -14,7 +14,7 @@ void ExpectSameAsGlm(const Matrix4& rowMajor, const glm::mat4& columnMajor)
 }
 }
 
-TEST(MatrixHelpers, ModelMatrixProductsAndProjectionsMatchGlm)
+TEST(Matrix4Test, ModelMatrixProductsAndProjectionsMatchGlm)
 {
     // T * Rz * Ry * Rx * S, where a positive y angle turns +x towards +z (the other way round from glm's).
     SceneObject object;

@@ -88,7 +88,7 @@ void WriteTwoMaterialModel(const TempDir& dir)
 }
 }
 
-TEST(Mesh, LoadsSubMeshesStreamsAndConventionalTextures)
+TEST(CMeshGLTest, LoadsSubMeshesStreamsAndConventionalTextures)
 {
     TempDir dir("mesh-two");
     WriteTwoMaterialModel(dir);
@@ -138,7 +138,7 @@ TEST(Mesh, LoadsSubMeshesStreamsAndConventionalTextures)
     program.Destroy();
 }
 
-TEST(Mesh, KeepsEachSubMeshsBoundsAndCanDrawOnlyThePickedOnes)
+TEST(CMeshGLTest, KeepsEachSubMeshsBoundsAndCanDrawOnlyThePickedOnes)
 {
     TempDir dir("mesh-pick");
     WriteTwoMaterialModel(dir);
@@ -189,7 +189,7 @@ TEST(Mesh, KeepsEachSubMeshsBoundsAndCanDrawOnlyThePickedOnes)
     program.Destroy();
 }
 
-TEST(Mesh, AModelWithoutTextureCoordinatesDrawsWithZeros)
+TEST(CMeshGLTest, AModelWithoutTextureCoordinatesDrawsWithZeros)
 {
     TempDir dir("mesh-nouv");
     dir.Write("bare.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
@@ -205,7 +205,7 @@ TEST(Mesh, AModelWithoutTextureCoordinatesDrawsWithZeros)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Mesh, UnreadableModelsReportAndDrawNothing)
+TEST(CMeshGLTest, UnreadableModelsReportAndDrawNothing)
 {
     TempDir dir("mesh-bad");
     dir.Write("garbage.obj", std::string("\x01\x02\x03\xff\xfe garbage \x00\x7f", 16));
@@ -232,7 +232,7 @@ TEST(Mesh, UnreadableModelsReportAndDrawNothing)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Mesh, MaterialsShareCachedTexturesSafely)
+TEST(CMeshGLTest, MaterialsShareCachedTexturesSafely)
 {
     TempDir dir("mesh-share");
     WriteTwoMaterialModel(dir);

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/capture/CaptureOptions.h"
+
+namespace
+{
+// The capture tool's verdict on one command line: "" when accepted, else its error.
+std::string CaptureVerdict(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "kestrune-capture");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    std::string error;
+    return ParseCaptureOptions(int(argv.size()), argv.data(), error) ? "" : error;
+}
+}
+
+TEST(CaptureOptionsTest, CaptureRefusesCameraAndTimeOfDayOutsideTheirRanges)
+{
+    EXPECT_EQ(CaptureVerdict({"--camera", "120,15,90", "--time-of-day", "-2147483648"}), "");
+    EXPECT_EQ(CaptureVerdict({"--camera", "0,0,-5"}), "camera pitch must be from 5 to 70 degrees");
+    EXPECT_EQ(CaptureVerdict({"--camera", "0,30,0"}), "camera distance must be from 10 to 100");
+    EXPECT_EQ(CaptureVerdict({"--camera", "0,30,1000"}), "camera distance must be from 10 to 100");
+    EXPECT_NE(CaptureVerdict({"--time-of-day", "3e9"}).find("beyond -2147483648..2147483648"), std::string::npos);
+    EXPECT_NE(CaptureVerdict({"--time-of-day", "nan"}), "");
+    // A long run at a long step wraps the 32-bit clock, which is fine.
+    EXPECT_EQ(CaptureVerdict({"--frames", "1000000", "--step-ms", "1000000"}), "");
+}
