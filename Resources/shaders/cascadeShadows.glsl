@@ -24,18 +24,27 @@ int ChooseCascade(float clipDepth, float cascadeEnds[CASCADE_COUNT])
 // surfaces from shadowing themselves.
 const int kCascadeTaps = 4;
 
-// How many of `taps` taps of one cascade's kernel see the sun. The caller
-// passes the whole kernel for the cascade the fragment lies in and 0 for the
-// others: the loop then runs only where a fragment needs it (a software
-// rasterizer shades fragments in groups and skips the iterations that no
-// fragment of the group needs). Reads name their
-// level, as reads in non-uniform control flow must (the maps have no mipmaps).
-float CascadeLitTaps(sampler2DShadow shadowMap, vec4 lightClipPos, vec2 mapSize, int taps)
+// The fragment's place in a cascade's map: xy the map coordinate, z the depth
+// compared; outside [0, 1] across, or at the far end, it lies outside the
+// cascade's box, where nothing was drawn.
+vec3 CascadeMapCoord(vec4 lightClipPos)
 {
-    vec3 p = lightClipPos.xyz / lightClipPos.w * 0.5 + 0.5;
-    if (p.z >= 1.0 || any(lessThan(p.xy, vec2(0.0))) || any(greaterThan(p.xy, vec2(1.0))))
-        return float(taps); // outside the cascade's box: nothing was drawn there
-    vec2 texel = 1.0 / mapSize;
+    return lightClipPos.xyz / lightClipPos.w * 0.5 + 0.5;
+}
+
+bool InsideCascade(vec3 p)
+{
+    return p.z < 1.0 && all(greaterThanEqual(p.xy, vec2(0.0))) && all(lessThanEqual(p.xy, vec2(1.0)));
+}
+
+// How many of `taps` taps of one cascade's kernel around `p` see the sun. The
+// caller passes the whole kernel for the cascade the fragment lies in and 0
+// for the others: the loop then runs only where a fragment needs it (a
+// software rasterizer shades fragments in groups and skips the iterations that
+// no fragment of the group needs). Reads name their level, as reads in
+// non-uniform control flow must (the maps have no mipmaps).
+float CascadeLitTaps(sampler2DShadow shadowMap, vec3 p, vec2 texel, int taps)
+{
     float lit = 0.0;
     for (int i = 0; i < taps; ++i)
         lit += textureLod(shadowMap, vec3(p.xy + (vec2(i % 2, i / 2) - 0.5) * texel, p.z), 0.0);

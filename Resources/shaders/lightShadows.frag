@@ -93,16 +93,22 @@ vec3 ShadingNormal(vec3 n)
 #endif
 
 // Fraction of the sun that reaches the fragment: the kernel of its own cascade
-// when it faces the sun, no taps at all otherwise. Samplers of an array can only
-// be picked by constant indices, so each cascade has its own call.
+// when it faces the sun, no taps at all otherwise. Only that cascade's place is
+// worked out (a software rasterizer would work out every call's); samplers of
+// an array can only be picked by constant indices, so each cascade still has
+// its own call.
 float SunShadow(int cascade, bool facingSun)
 {
-    int taps = facingSun ? kCascadeTaps : 0;
-    float lit = CascadeLitTaps(gShadowMapDir[0], vLightClipPos[0], gShadowMapSize, cascade == 0 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[1], vLightClipPos[1], gShadowMapSize, cascade == 1 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[2], vLightClipPos[2], gShadowMapSize, cascade == 2 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[3], vLightClipPos[3], gShadowMapSize, cascade == 3 ? taps : 0);
-    return taps > 0 && cascade >= 0 ? lit / float(taps) : 1.0;
+    vec4 clip = cascade == 0 ? vLightClipPos[0] : cascade == 1 ? vLightClipPos[1]
+              : cascade == 2 ? vLightClipPos[2] : vLightClipPos[3];
+    vec3 p = CascadeMapCoord(clip);
+    int taps = facingSun && cascade >= 0 && InsideCascade(p) ? kCascadeTaps : 0;
+    vec2 texel = 1.0 / gShadowMapSize;
+    float lit = CascadeLitTaps(gShadowMapDir[0], p, texel, cascade == 0 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[1], p, texel, cascade == 1 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[2], p, texel, cascade == 2 ? taps : 0) +
+                CascadeLitTaps(gShadowMapDir[3], p, texel, cascade == 3 ? taps : 0);
+    return taps > 0 ? lit / float(taps) : 1.0;
 }
 
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
