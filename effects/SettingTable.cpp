@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/CRenderSettings.h"
+#include "effects/CParticleSystem.h"
 #include "effects/ParticleParams.h"
 
 namespace
@@ -77,7 +78,6 @@ Setting Widget(const char* name, SettingLocator locate, Section section, PanelWi
     return {name, locate, section, widget, label, 0.0f, 0.0f, 0.0f, nullptr, limit};
 }
 
-const SettingLimit kPositive = {0.0, 1.0e5, true};
 const SettingLimit kUnit = {0.0, 1.0, false};
 const SettingLimit kMapSize = {1.0, 8192.0, false};
 const SettingLimit kLifetime = {0.0, 1.0e6, false};
@@ -86,7 +86,7 @@ std::vector<Setting> MakeTable()
 {
     return {
         Hidden("fieldOfView", InRender<&S::fieldOfView>, SettingLimit{0.0, 179.0, true}),
-        Hidden("nearPlane", InRender<&S::nearPlane>, kPositive),
+        Hidden("nearPlane", InRender<&S::nearPlane>, SettingLimit{0.0, 1.0e5, true}),
         Hidden("farPlane", InRender<&S::farPlane>, SettingLimit{0.0, 1.0e7, true}),
         Hidden("ghostDispersal", InRender<&S::ghostDispersal>),
         Hidden("ghostCount", InRender<&S::ghostCount>),
@@ -124,7 +124,8 @@ std::vector<Setting> MakeTable()
         Drag("particles.genGravityVector", InParticles<&P::genGravityVector>, Section::Particles, "Direction", 0.1f,
              -30.0f, 30.0f),
         {"particles.generateCount", InParticles<&P::generateCount>, Section::Particles, PanelWidget::SpawnRate,
-         "Spawn rate", kSpawnRateMin, kSpawnRateMax, 10.0f, "%.0f", SettingLimit{0.0, 1.0e5, false}},
+         "Spawn rate", kSpawnRateMin, kSpawnRateMax, 10.0f, "%.0f",
+         SettingLimit{0.0, double(CParticleSystem::kCapacity), false}},
         Drag("particles.spawnArea", InParticles<&P::spawnArea>, Section::Particles, "Spawn area", 1.0f, 10.0f,
              300.0f),
         Drag(nullptr, SpawnHeight, Section::Particles, "Spawn pos y", 1.0f, 10.0f, 100.0f),

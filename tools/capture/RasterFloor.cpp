@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <iterator>
-#include <limits>
 
 #include "FloorComparison.h"
 #include "FloorProgram.h"
@@ -126,7 +125,7 @@ GLuint RasterFloor::AddTexture(int textureWidth, int textureHeight, GLenum inter
     return texture;
 }
 
-GLuint RasterFloor::AddFramebuffer(const std::vector<GLuint>& colour, GLuint depth)
+GLuint RasterFloor::AddFramebuffer(const std::vector<GLuint>& colour)
 {
     GLuint framebuffer = 0;
     glGenFramebuffers(1, &framebuffer);
@@ -137,15 +136,7 @@ GLuint RasterFloor::AddFramebuffer(const std::vector<GLuint>& colour, GLuint dep
         glFramebufferTexture2D(GL_FRAMEBUFFER, GLenum(GL_COLOR_ATTACHMENT0 + i), GL_TEXTURE_2D, colour[i], 0);
         drawBuffers.push_back(GLenum(GL_COLOR_ATTACHMENT0 + i));
     }
-    if (depth != 0)
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depth, 0);
-    if (drawBuffers.empty())
-    {
-        glDrawBuffer(GL_NONE);
-        glReadBuffer(GL_NONE);
-    }
-    else
-        glDrawBuffers(GLsizei(drawBuffers.size()), drawBuffers.data());
+    glDrawBuffers(GLsizei(drawBuffers.size()), drawBuffers.data());
     framebuffers.push_back(framebuffer);
     return framebuffer;
 }
@@ -154,7 +145,7 @@ bool RasterFloor::CreateTargets()
 {
     for (GLuint& texture : sceneTextures)
         texture = AddTexture(width, height, GL_RGB16F, GL_RGB);
-    sceneTarget = AddFramebuffer({sceneTextures.begin(), sceneTextures.end()}, 0);
+    sceneTarget = AddFramebuffer({sceneTextures.begin(), sceneTextures.end()});
     glGenRenderbuffers(1, &sceneDepth);
     glBindRenderbuffer(GL_RENDERBUFFER, sceneDepth);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
@@ -164,11 +155,11 @@ bool RasterFloor::CreateTargets()
     const glm::ivec2 small = LensFlareSmallSize(width, height);
     for (size_t i = 0; i < 2; ++i)
     {
-        smallTargets[i] = AddFramebuffer({smallTextures[i] = AddTexture(small.x, small.y, GL_RGB16F, GL_RGB)}, 0);
-        bloomTargets[i] = AddFramebuffer({bloomTextures[i] = AddTexture(width, height, GL_RGB16F, GL_RGB)}, 0);
+        smallTargets[i] = AddFramebuffer({smallTextures[i] = AddTexture(small.x, small.y, GL_RGB16F, GL_RGB)});
+        bloomTargets[i] = AddFramebuffer({bloomTextures[i] = AddTexture(width, height, GL_RGB16F, GL_RGB)});
     }
-    detailsTarget = AddFramebuffer({detailsTexture = AddTexture(width, height, GL_RGB16F, GL_RGB)}, 0);
-    compositeTarget = AddFramebuffer({compositeTexture = AddTexture(width, height, GL_RGB16F, GL_RGB)}, 0);
+    detailsTarget = AddFramebuffer({detailsTexture = AddTexture(width, height, GL_RGB16F, GL_RGB)});
+    compositeTarget = AddFramebuffer({compositeTexture = AddTexture(width, height, GL_RGB16F, GL_RGB)});
 
     bool complete = true;
     for (GLuint framebuffer : framebuffers)

@@ -42,7 +42,7 @@ private:
     bool CreatePrograms();
     bool CreateTargets();
     GLuint AddTexture(int width, int height, GLenum internalFormat, GLenum format);
-    GLuint AddFramebuffer(const std::vector<GLuint>& colour, GLuint depth);
+    GLuint AddFramebuffer(const std::vector<GLuint>& colour);
     void DrawQuad(Program program, GLuint texture) const;
     void DrawCascades();
     void DrawCubes();
