@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 
 #include "FloorComparison.h"
@@ -281,16 +282,17 @@ StageTimes RasterFloor::Draw()
     using Clock = std::chrono::steady_clock;
     const SavedState saved = SaveState();
     glEnable(GL_DEPTH_TEST);
-    using Pass = void (RasterFloor::*)();
-    const Pass passes[] = {&RasterFloor::DrawCascades,  &RasterFloor::DrawCubes, &RasterFloor::DrawScene,
-                           &RasterFloor::DrawLensFlare, &RasterFloor::DrawBloom, &RasterFloor::DrawComposite,
-                           &RasterFloor::DrawFxaa};
+    const std::function<void()> passes[] = {
+        [this] { DrawCascades(); },  [this] { DrawCubes(); }, [this] { DrawScene(); },
+        [this] { DrawLensFlare(); }, [this] { DrawBloom(); }, [this] { DrawComposite(); },
+        [this] { DrawFxaa(); },
+    };
     StageTimes times;
     glFinish();
     Clock::time_point last = Clock::now();
     for (size_t i = 0; i < std::size(passes); ++i)
     {
-        (this->*passes[i])();
+        passes[i]();
         glFinish();
         const Clock::time_point now = Clock::now();
         times.emplace_back(FloorPassNames()[i], std::chrono::duration<double, std::milli>(now - last).count());
