@@ -87,10 +87,7 @@ void CParticleSystem::WarmUp()
             Emit(kWarmUpStep);
     }
     for (int step = firstLasting; step < kWarmUpSteps; ++step)
-    {
         Simulate(kWarmUpStep);
-        readIndex = 1 - readIndex;
-    }
 }
 
 void CParticleSystem::SetUpdateUniforms(float dt) const
@@ -156,6 +153,7 @@ void CParticleSystem::Simulate(float dt)
     glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, vertexBuffers[1 - readIndex]);
     Capture();
     glBindTransformFeedback(GL_TRANSFORM_FEEDBACK, 0);
+    readIndex = 1 - readIndex;
 }
 
 void CParticleSystem::Draw()
@@ -173,7 +171,7 @@ void CParticleSystem::Draw()
         SetUniform(renderProgram, "gViewMatrix", CameraView());
         if (texture != nullptr)
             texture->Bind(0);
-        glBindVertexArray(vertexArrays[1 - readIndex]);
+        glBindVertexArray(vertexArrays[readIndex]);
         glDisableVertexAttribArray(1);
         glDisableVertexAttribArray(3);
         glDrawTransformFeedback(GL_POINTS, transformFeedback);
@@ -187,7 +185,6 @@ void CParticleSystem::Frame()
 {
     Simulate(CApplication::GetInstance().deltaTime);
     Draw();
-    readIndex = 1 - readIndex;
     CRenderSettings::GetInstance().vertexCount += 3 * particleCount;
 }
 

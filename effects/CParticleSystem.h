@@ -24,14 +24,16 @@ public:
     bool Init(const ParticleParams& parameters, CTexture* sprite);
     // One step and one draw, into the bound scene framebuffer.
     void Frame();
-    // Ages, moves and emits for `dt` seconds; leaves rasterizer discard on for Draw.
+    // Ages, moves and emits for `dt` seconds into the other buffer, which then
+    // becomes the one read (and drawn); leaves rasterizer discard on for Draw.
     void Simulate(float dt);
-    // Draws what the last Simulate wrote, and turns rasterizer discard off.
+    // Draws what the last Simulate wrote (again, if called twice), and turns
+    // rasterizer discard off.
     void Draw();
     void Destroy();
 
     bool firstUpdateDone = false;
-    int readIndex = 0;
+    int readIndex = 0; // the buffer the last step wrote and the next one reads
     GLuint vertexBuffers[2] = {};
     GLuint vertexArrays[2] = {};
     GLuint transformFeedback = 0;

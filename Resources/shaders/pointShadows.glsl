@@ -16,7 +16,8 @@ const float kPenumbraMaxTexels = 12.0;
 // `taps` taps of the pattern (0: none, fully lit). `fromLight` is the
 // world-space offset from the light to the point, `normal` the surface's
 // geometric normal, `faceSize` the texel count across one cube face. The caller
-// passes 0 where the light does not matter, and the loop then costs nothing.
+// passes 0 where the light does not matter: no taps are taken there (a software
+// rasterizer still runs the set-up above the loop).
 float PointShadow(samplerCube distances, vec3 fromLight, vec3 normal, float faceSize, int taps)
 {
     float distance = length(fromLight);

@@ -55,11 +55,6 @@ void SceneFloor::DrawMeshes()
         const bool holes = object.mesh != nullptr && object.mesh->HasTransparentMaterial();
         DrawSceneObject(object, holes ? &alphaTested : &opaque, FlagHidden);
     }
-    // The snow's sprite program already writes little more than its texel. Draw
-    // shows the buffer that the last step wrote, which the frame has since made
-    // the one the next step reads.
-    CParticleSystem& particles = scene->particles;
-    particles.readIndex = 1 - particles.readIndex;
-    particles.Draw();
-    particles.readIndex = 1 - particles.readIndex;
+    // The snow's sprite program already writes little more than its texel.
+    scene->particles.Draw();
 }
