@@ -1,11 +1,13 @@
 #include <FreeImage.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 #include "ProcessRunner.h"
 
@@ -23,6 +25,18 @@ struct Rgb
     int r, g, b;
 };
 
+bool Near(Rgb a, Rgb b)
+{
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) < 30;
+}
+
+// Pixels [left, right) of a row, all near the colour of the first.
+struct ColourRun
+{
+    int left, right;
+    Rgb colour;
+};
+
 // A captured frame, addressed from the top-left as the window is.
 class Frame
 {
@@ -38,14 +52,30 @@ public:
         return {pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue};
     }
 
-    // The longest horizontal run of matching pixels in a row of the box.
-    int LongestRun(int left, int top, int right, int bottom, const std::function<bool(Rgb)>& match) const
+    // The runs of one strong colour (no grey, no text) along the row of the box
+    // that has the most such pixels.
+    std::vector<ColourRun> ColourRunsOfFullestRow(int left, int top, int right, int bottom) const
     {
-        int longest = 0;
+        std::vector<ColourRun> fullest;
+        int most = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = left, run = 0; x < right; ++x)
-                longest = std::max(longest, run = match(At(x, y)) ? run + 1 : 0);
-        return longest;
+        {
+            std::vector<ColourRun> runs;
+            int count = 0;
+            for (int x = left; x < right; ++x)
+            {
+                const Rgb c = At(x, y);
+                if (std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) < 150)
+                    continue;
+                ++count;
+                if (runs.empty() || runs.back().right != x || !Near(runs.back().colour, c))
+                    runs.push_back({x, x, c});
+                runs.back().right = x + 1;
+            }
+            if (count > most)
+                std::tie(most, fullest) = std::make_pair(count, runs);
+        }
+        return fullest;
     }
 
 private:
@@ -64,7 +94,8 @@ protected:
 
     void Capture(const std::string& arguments)
     {
-        const ProcessResult result = RunProcess(binDir + "/kestrune-capture " + arguments, binDir, 300);
+        // The clicks move the real pointer: on a server of its own no other window can be under it.
+        const ProcessResult result = RunProcess(OnOwnDisplay("./kestrune-capture " + arguments), binDir, 300);
         ASSERT_EQ(result.exitCode, 0) << result.output;
         EXPECT_EQ(ErrorLines(result.output), "");
     }
@@ -86,17 +117,25 @@ std::vector<int> VertexCounts(const fs::path& report)
 }
 }
 
-TEST_F(InfoWindowTest, OpenProfilerShowsTheStageBarFromBlueToRed)
+TEST_F(InfoWindowTest, OpenProfilerShowsEqualStagesFromBlueToRed)
 {
-    // With --bench every stage takes real time, so each one gets a button.
-    Capture("--bench --frames 4 --click 120,211:2 --out " + (dir / "profiler.png").string());
+    // Every stage takes 5 ms of the capture's clock, so the bar below the header is
+    // five equal segments, coloured by the stage's place in the frame.
+    Capture("--frames 4 --mark-ms 5 --click 120,211:2 --out " + (dir / "profiler.png").string());
     const Frame frame(dir / "profiler.png");
     ASSERT_TRUE(frame.Loaded());
-    // The bar spans the window's width just below the header.
-    const auto blue = [](Rgb c) { return c.b > 200 && c.r < 60; };
-    const auto red = [](Rgb c) { return c.r > 200 && c.b < 60 && c.g < 200; };
-    EXPECT_GE(frame.LongestRun(60, 215, 460, 265, blue), 15) << "the first stages, in blue";
-    EXPECT_GE(frame.LongestRun(60, 215, 460, 265, red), 15) << "the last stage, in orange-red";
+    const std::vector<ColourRun> runs = frame.ColourRunsOfFullestRow(60, 215, 460, 265);
+    const std::vector<Rgb> expected = {{0, 170, 255}, {0, 255, 170}, {0, 255, 0}, {170, 255, 0}, {255, 170, 0}};
+    ASSERT_EQ(runs.size(), expected.size()) << "ShadowMapDir, ShadowMapPoint, Skymap, Render, PostProcess";
+    const int total = runs.back().right - runs.front().left;
+    EXPECT_GT(total, 300) << "the bar spans the window's width";
+    for (size_t i = 0; i < runs.size(); ++i)
+    {
+        EXPECT_NEAR(runs[i].right - runs[i].left, total / 5, 2) << "stage " << i;
+        EXPECT_NEAR(runs[i].colour.r, expected[i].r, 6) << "stage " << i;
+        EXPECT_NEAR(runs[i].colour.g, expected[i].g, 6) << "stage " << i;
+        EXPECT_NEAR(runs[i].colour.b, expected[i].b, 6) << "stage " << i;
+    }
 }
 
 TEST_F(InfoWindowTest, UntickingFoliageLowersTheVertexCount)

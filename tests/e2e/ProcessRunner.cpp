@@ -81,6 +81,11 @@ ProcessResult RunProcess(const std::string& command, const std::string& workingD
     return process.Wait(timeoutSeconds);
 }
 
+std::string OnOwnDisplay(const std::string& command)
+{
+    return "sh '" KESTRUNE_SOURCE_DIR "/tests/own-display.sh' " + command;
+}
+
 std::string ErrorLines(const std::string& output)
 {
     std::stringstream lines(output);

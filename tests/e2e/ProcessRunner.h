@@ -29,5 +29,8 @@ private:
     bool finished = false;
 };
 
+// `command` wrapped to run on an X server of its own (tests/own-display.sh).
+std::string OnOwnDisplay(const std::string& command);
+
 // Lines of `output` that look like failures ("error", "not supported", "failed", "warning").
 std::string ErrorLines(const std::string& output);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -164,7 +165,7 @@ TEST(DatasetImagesTest, GeneratorIsDeterministicAndMatchesTheBuiltLayout)
 {
     EXPECT_NE(RunGenerator(""), 0); // the output folder is required
 
-    const fs::path root = fs::temp_directory_path() / "kestrune-datagen-test";
+    const fs::path root = fs::temp_directory_path() / ("kestrune-datagen-test-" + std::to_string(::getpid()));
     fs::remove_all(root);
     ASSERT_EQ(RunGenerator("\"" + (root / "a").string() + "\""), 0);
     ASSERT_EQ(RunGenerator("\"" + (root / "b").string() + "\""), 0);

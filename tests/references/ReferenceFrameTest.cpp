@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "core/FormatString.h"
 #include "tests/e2e/ProcessRunner.h"
@@ -49,15 +48,6 @@ std::vector<ViewOnDriver> Cases()
 std::string UpdateCommand(const std::string& view)
 {
     return "bash scripts/update-references.sh " + view;
-}
-
-// Every view runs on an X server of its own: on the shared one its window can
-// lie over another test's, which then loses its clicks (and a view that clicks
-// could lose its own). The search for a free server number starts from this
-// process's id, so two such tests do not race.
-std::string OwnDisplay()
-{
-    return "xvfb-run -a -n " + std::to_string(100 + ::getpid() % 800) + " -s '-screen 0 1920x1080x24' ";
 }
 
 // What follows `prefix` on its line of the capture's output; "" when it is missing.
@@ -138,10 +128,12 @@ TEST_P(ReferenceFrameTest, MatchesItsStoredFrame)
         fs::remove(path); // from an earlier failure
     const std::string capturePath = Stem() + "-capture.png";
     const bool otherDriver = param.driver != "llvmpipe";
+    // Every view runs on an X server of its own: on the shared one its window can lie
+    // over another test's, which then loses its clicks (and a view that clicks could
+    // lose its own).
     const ProcessResult result =
-        RunProcess(OwnDisplay() + "env GALLIUM_DRIVER=" + param.driver +
-                       " LIBGL_ALWAYS_SOFTWARE=1 ./kestrune-capture " + view.arguments +
-                       (otherDriver ? " --gl-debug" : "") + " --out " + capturePath,
+        RunProcess(OnOwnDisplay("env GALLIUM_DRIVER=" + param.driver + " LIBGL_ALWAYS_SOFTWARE=1 ./kestrune-capture " +
+                                view.arguments + (otherDriver ? " --gl-debug" : "") + " --out " + capturePath),
                    binDir, 400 * KESTRUNE_TIME_SCALE);
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const std::string renderer = AfterPrefix(result.output, "GL renderer: ");

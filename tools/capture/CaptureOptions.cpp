@@ -89,6 +89,8 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
         return ParseInt(value, 0, options.warmup);
     if (option == "--step-ms")
         return ParseInt(value, 0, options.stepMs);
+    if (option == "--mark-ms")
+        return ParseInt(value, 0, options.markMs.emplace());
     if (option == "--out")
         return !(options.outPng = value).empty();
     if (option == "--report")
@@ -152,7 +154,7 @@ std::string NameList(const std::string& label, const std::vector<std::string>& n
 
 bool TakesValue(const std::string& option)
 {
-    for (const char* name : {"--frames", "--warmup", "--step-ms", "--time-of-day", "--camera", "--hold", "--click",
+    for (const char* name : {"--frames", "--warmup", "--step-ms", "--mark-ms", "--time-of-day", "--camera", "--hold", "--click",
                              "--out", "--report", "--set", "--dump-textures", "--dump-shaders"})
         if (option == name)
             return true;
@@ -207,13 +209,16 @@ std::string CaptureUsage()
            "Runs Kestrune's real application and scene for a number of frames on a fixed\n"
            "clock step and writes the last frame, as drawn before the buffer swap, to a PNG.\n"
            "Run it with the runnable layout (the folder holding Resources/) as working directory.\n"
-           "Only the frame clock steps: profiler marks keep real time, so the Info window's\n"
-           "profiler shows what each stage took. imgui.ini is neither read nor written, so the\n"
-           "windows always have their first-use layout.\n"
+           "Profiler marks keep real time, so the Info window's profiler shows what each stage\n"
+           "took, unless --mark-ms steps them too. imgui.ini is neither read nor written, so\n"
+           "the windows always have their first-use layout.\n"
            "\n"
            "  --frames N               measured frames to render (default 1)\n"
            "  --warmup N               frames rendered first and left out of the report (default 0)\n"
            "  --step-ms MS             clock step per frame in milliseconds (default 16)\n"
+           "  --mark-ms MS             each profiler mark reads the clock MS milliseconds after\n"
+           "                           the mark before it, so every stage takes MS: the Info\n"
+           "                           window's profiler is the same on every run and machine\n"
            "  --time-of-day DEG        sun angle in degrees, set after start-up\n"
            "                           (within " + TimeOfDayRange() + ")\n"
            "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance (pitch 5..70,\n"

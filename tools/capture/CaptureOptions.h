@@ -34,6 +34,7 @@ struct CaptureOptions
     int frames = 1;
     int warmup = 0;
     int stepMs = 16;
+    std::optional<int> markMs; // each profiler mark this far past the one before, not real time
     std::optional<float> timeOfDay;
     std::optional<CameraPose> camera;
     std::vector<HeldKey> heldKeys;

@@ -31,9 +31,11 @@ namespace
 {
 int32_t steppedClock = 0;
 // Profiler marks read the stepped clock plus the real time spent in the frame so
-// far, so that the Info window's profiler shows real stage times.
+// far (or a fixed step per mark, with --mark-ms), so that the Info window's
+// profiler shows real stage times.
 std::optional<int32_t> nextMarkClock;
 std::chrono::steady_clock::time_point frameBegan;
+int marksInFrame = 0;
 int currentFrame = 0;
 std::array<uint8_t, SDL_NUM_SCANCODES> keyboard = {};
 GpuStageTimer gpuTimer;
@@ -82,6 +84,16 @@ void ApplySettings(const CaptureOptions& options, CApplication& app, CMainScene&
         std::fprintf(stderr, "kestrune-capture: --camera ignored: the scene installed no orbit camera\n");
 }
 
+// How far past the frame's stepped clock the next profiler mark reads: the real
+// time spent in the frame so far, or with --mark-ms a fixed step per mark.
+int32_t MarkOffsetMs(const CaptureOptions& options)
+{
+    if (options.markMs)
+        return int32_t(++marksInFrame) * *options.markMs;
+    const auto spent = std::chrono::steady_clock::now() - frameBegan;
+    return int32_t(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
+}
+
 void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
 {
     SetClockSource([] {
@@ -98,9 +110,7 @@ void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
             glFinish();
         }
         recorder.Mark(name);
-        const auto spent = std::chrono::steady_clock::now() - frameBegan;
-        nextMarkClock = AdvanceClockMs(steppedClock,
-                                       int32_t(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count()));
+        nextMarkClock = AdvanceClockMs(steppedClock, MarkOffsetMs(options));
     };
 }
 
@@ -164,6 +174,7 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
         ApplySettingOverrides(options.settings, currentFrame, Targets(scene));
         steppedClock = AdvanceClockMs(steppedClock, options.stepMs);
         frameBegan = std::chrono::steady_clock::now();
+        marksInFrame = 0;
         recorder.BeginFrame(currentFrame);
         gpuTimer.BeginFrame(currentFrame);
         DeliverClicks(options.clicks, currentFrame, app.window);
