@@ -81,6 +81,8 @@ Setting Widget(const char* name, SettingLocator locate, Section section, PanelWi
 const SettingLimit kUnit = {0.0, 1.0, false};
 const SettingLimit kMapSize = {1.0, 8192.0, false};
 const SettingLimit kLifetime = {0.0, 1.0e6, false};
+// A lamp's constant attenuation stays above 0, so that its light never divides by 0.
+const SettingLimit kLightLevel = {0.0, 1.0e4, false};
 
 std::vector<Setting> MakeTable()
 {
@@ -95,12 +97,15 @@ std::vector<Setting> MakeTable()
 
         Slider("timeOfDay", InRender<&S::timeOfDay>, Section::Lights, "Time of day", 0.001f, 360.0f,
                SettingLimit{-2147483648.0, 2147483648.0, false}),
-        Drag(nullptr, LightPosition, Section::Lights, "Point light pos", 1.0f, -100.0f, 100.0f),
-        Slider(nullptr, LightBase<&BaseLight::DiffuseIntensity>, Section::Lights, "Point light diff intensity", 0.0f,
-               10.0f),
-        Slider(nullptr, LightAttenuation<&Attenuation::Constant>, Section::Lights, "Point light const", 0.001f, 10.0f),
-        Slider(nullptr, LightAttenuation<&Attenuation::Linear>, Section::Lights, "Point light linear", 0.001f, 3.0f),
-        Slider(nullptr, LightAttenuation<&Attenuation::Exp>, Section::Lights, "Point light exp", 0.001f, 0.8f),
+        Drag("pointLight.position", LightPosition, Section::Lights, "Point light pos", 1.0f, -100.0f, 100.0f),
+        Slider("pointLight.diffuseIntensity", LightBase<&BaseLight::DiffuseIntensity>, Section::Lights,
+               "Point light diff intensity", 0.0f, 10.0f, kLightLevel),
+        Slider("pointLight.constant", LightAttenuation<&Attenuation::Constant>, Section::Lights, "Point light const",
+               0.001f, 10.0f, SettingLimit{0.0, 1.0e4, true}),
+        Slider("pointLight.linear", LightAttenuation<&Attenuation::Linear>, Section::Lights, "Point light linear",
+               0.001f, 3.0f, kLightLevel),
+        Slider("pointLight.exp", LightAttenuation<&Attenuation::Exp>, Section::Lights, "Point light exp", 0.001f,
+               0.8f, kLightLevel),
 
         Slider("exposure", InRender<&S::exposure>, Section::PostProcessing, "Exposure", 0.0f, 4.0f,
                SettingLimit{0.0, 1000.0, false}),

@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth xdotool
   fonts-open-sans fonts-droid-fallback
   glslang-tools          # the reference GLSL front end that checks every shader stage
+  apitrace               # records and replays the GL call stream in the call-stream replay test
   clang libclang-rt-14-dev # long libFuzzer sessions (the normal build uses g++)
 )
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates the README's pictures (docs/NAME.jpg) with the capture tool, one
-# for each view of tests/references/views.txt, under Xvfb when there is no
+# for each whole-frame view of tests/references/views.txt, under Xvfb when there is no
 # display. Builds first; takes a minute or two.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,5 +18,5 @@ while read -r name args; do
   # shellcheck disable=SC2086
   SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" \
     ./kestrune-capture $args --out "$OUT/$name.jpg" >/dev/null </dev/null
-done < <(reference_views)
+done < <(picture_views)
 echo "[screenshots] wrote $(ls "$OUT"/*.jpg | wc -l) pictures to $OUT"

@@ -55,6 +55,6 @@ while read -r name args; do
 done < <(reference_views)
 
 for name in "${names[@]}"; do
-  ./kestrune-reference store "$work/$name.png" "$ROOT/tests/references/$name.png"
+  ./kestrune-reference store "$work/$name.png" "$ROOT/tests/references/$name.png" "$REFERENCE_VIEWS_FILE" "$name"
 done
 echo "[references] updated ${#names[@]} reference(s) in tests/references: ${names[*]}"

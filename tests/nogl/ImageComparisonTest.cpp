@@ -79,15 +79,37 @@ TEST(ImageComparisonTest, TheStoredFormIsTheRoundedMeanOfEachTwoByTwoBlock)
     Channel(image, 0, 0, 0) = 255;
     Channel(image, 1, 0, 0) = 1; // (255 + 1 + 0 + 0) / 4 = 64
     Channel(image, 2, 1, 2) = 2; // 2 / 4 rounds to 1
-    const RgbImage half = ReferenceForm(image);
+    const RgbImage half = ReferenceForm(image, ComparedRegion(std::nullopt, 4, 2));
     ASSERT_EQ(half.width, 2);
     ASSERT_EQ(half.height, 1);
     EXPECT_EQ(half.pixels, (std::vector<unsigned char>{64, 0, 0, 0, 0, 1}));
 
     // A mask on odd window pixels still covers them once halved.
-    const PixelRect rect = ReferenceMasks({{3, 5, 2, 1}}).front();
+    const PixelRect rect = ReferenceMasks({{3, 5, 2, 1}}, {0, 0, 8, 8}).front();
     EXPECT_EQ(rect.x, 1);
     EXPECT_EQ(rect.y, 2);
     EXPECT_EQ(rect.width, 2);
     EXPECT_EQ(rect.height, 1);
+}
+
+TEST(ImageComparisonTest, ACroppedViewStoresItsRegionCountedFromTheTop)
+{
+    // Top-left texel of each 2 x 2 block marks it: the region from (2, 2) to (6, 4) of an 8 x 6 frame.
+    RgbImage image = Flat(8, 6, 0);
+    Channel(image, 2, 2, 0) = 40;
+    Channel(image, 4, 2, 1) = 80;
+    Channel(image, 1, 1, 2) = 200; // outside the region
+    const PixelRect region = ComparedRegion(PixelRect{2, 2, 4, 2}, 8, 6);
+    const RgbImage half = ReferenceForm(image, region);
+    ASSERT_EQ(half.width, 2);
+    ASSERT_EQ(half.height, 1);
+    EXPECT_EQ(half.pixels, (std::vector<unsigned char>{10, 0, 0, 0, 20, 0}));
+
+    // A mask in window pixels lands on the same texels of the region.
+    const PixelRect mask = ReferenceMasks({{4, 2, 2, 2}}, region).front();
+    EXPECT_EQ(mask.x, 1);
+    EXPECT_EQ(mask.y, 0);
+    // A region that reaches past the frame is clipped to it.
+    EXPECT_EQ(CroppedImage(image, {6, 4, 4, 4}).width, 2);
+    EXPECT_EQ(CroppedImage(image, {6, 4, 4, 4}).height, 2);
 }

@@ -12,7 +12,7 @@ TEST(ReferenceListTest, ReadsViewsMasksAndTolerances)
         "# comment\n"
         "threshold 12\n"
         "view day llvmpipe,zink --hide-ui --time-of-day 0 mask=1,2,3,4\n"
-        "view ui  llvmpipe --frames 3\n"
+        "view ui  llvmpipe --frames 3 crop=0,450,800,450\n"
         "tolerance llvmpipe 0.5 0.01 10\n"
         "tolerance zink 1 0.1 20\n"
         "tolerance llvmpipe/ui 2 0.3 30\n",
@@ -25,6 +25,10 @@ TEST(ReferenceListTest, ReadsViewsMasksAndTolerances)
     EXPECT_EQ(day.drivers, (std::vector<std::string>{"llvmpipe", "zink"}));
     ASSERT_EQ(day.masks.size(), 1u);
     EXPECT_EQ(day.masks[0].height, 4);
+    EXPECT_FALSE(day.crop.has_value()) << "the whole frame";
+    ASSERT_TRUE(list->views[1].crop.has_value());
+    EXPECT_EQ(list->views[1].crop->y, 450);
+    EXPECT_EQ(list->views[1].arguments, "--frames 3");
     EXPECT_DOUBLE_EQ(list->FindTolerance("ui", "llvmpipe")->meanAbsolute, 2.0) << "the view's own first";
     EXPECT_DOUBLE_EQ(list->FindTolerance("day", "llvmpipe")->percentOver, 0.01);
     EXPECT_EQ(list->FindTolerance("day", "softpipe"), nullptr);
@@ -39,6 +43,8 @@ TEST(ReferenceListTest, RefusesABadLineSayingWhichAndWhy)
         {"view a/b llvmpipe x\n", "line 1: a view needs a new name"},
         {"view a llvmpipe x mask=1,2,3\n", "line 1: a mask is written"},
         {"view a llvmpipe --out f.png\n", "line 1: the capture's --out"},
+        {"view a llvmpipe x crop=1,0,64,64\n", "line 1: a crop is written"},
+        {"view a llvmpipe x crop=0,0,64,16\n", "line 1: a crop is written"},
         {"tolerance llvmpipe 1 1\n", "line 1: a tolerance is written"},
         {"tolerance llvmpipe -1 2 3\n", "line 1: a tolerance is written"},
         {"tolerance llvmpipe/nothing 1 2 3\n", "line 1: a tolerance names a view"},

@@ -23,7 +23,7 @@ std::set<std::string> ReadmeSettingNames()
     const std::regex name("`([A-Za-z][A-Za-z.]*)`");
     for (std::sregex_iterator it(list.begin(), list.end(), name), end; it != end; ++it)
         names.insert((*it)[1]);
-    for (const char* notAName : {"true", "false", "particles.NAME"})
+    for (const char* notAName : {"true", "false", "particles.NAME", "pointLight.NAME"})
         names.erase(notAName);
     return names;
 }

@@ -119,7 +119,8 @@ TEST_P(ReferenceFrameTest, MatchesItsStoredFrame)
     const Tolerance& tolerance = *list->FindTolerance(view.name, param.driver);
 
     const std::string referencePath = referenceDir + "/" + view.name + ".png";
-    const std::optional<RgbImage> expected = LoadReference(referencePath, windowWidth, windowHeight, error);
+    const PixelRect region = ComparedRegion(view.crop, windowWidth, windowHeight);
+    const std::optional<RgbImage> expected = LoadReference(referencePath, region.width, region.height, error);
     if (!expected)
         FAIL() << error << ": regenerate it with " << UpdateCommand(view.name);
 
@@ -146,8 +147,8 @@ TEST_P(ReferenceFrameTest, MatchesItsStoredFrame)
 
     const std::optional<RgbImage> capture = ReadRgbImage(capturePath);
     ASSERT_TRUE(capture && capture->width == windowWidth && capture->height == windowHeight) << capturePath;
-    const RgbImage actual = ReferenceForm(*capture);
-    const std::vector<PixelRect> masks = ReferenceMasks(view.masks);
+    const RgbImage actual = ReferenceForm(*capture, region);
+    const std::vector<PixelRect> masks = ReferenceMasks(view.masks, region);
     const ImageDifference difference = CompareImages(*expected, actual, masks, list->threshold);
     const std::string figures = FormatString(
         "view '%s' on %s: mean absolute difference %.4f (at most %g), %.4f%% of pixels off by more than %d "

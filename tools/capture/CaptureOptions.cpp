@@ -233,9 +233,11 @@ std::string CaptureUsage()
            "  --set NAME=VALUE[@FRAME] set a render setting after start-up, or at the start of\n"
            "                           frame FRAME (counted as --hold counts); repeatable, later\n"
            "                           ones win. NAME is the setting's name in CRenderSettings,\n"
-           "                           or particles.NAME for the scene's particle settings (the\n"
-           "                           start-up snowfall has run with the defaults by then; the\n"
-           "                           flakes' size, read when the snow starts, is refused):\n" +
+           "                           pointLight.NAME for the first point light (the table\n"
+           "                           lamp, which the Lights section edits), or particles.NAME\n"
+           "                           for the scene's particle settings (the start-up snowfall\n"
+           "                           has run with the defaults by then; the flakes' size, read\n"
+           "                           when the snow starts, is refused):\n" +
            NameList("numbers", SettingNames(SettingType::Float)) +
            NameList("integers", SettingNames(SettingType::Integer)) +
            NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +

@@ -70,6 +70,23 @@ RgbImage AmplifiedDifference(const RgbImage& expected, const RgbImage& actual, c
     return image;
 }
 
+RgbImage CroppedImage(const RgbImage& image, const PixelRect& rect)
+{
+    const int left = std::clamp(rect.x, 0, image.width);
+    const int top = std::clamp(rect.y, 0, image.height);
+    const int right = std::clamp(rect.x + rect.width, left, image.width);
+    const int bottom = std::clamp(rect.y + rect.height, top, image.height);
+    RgbImage cropped{right - left, bottom - top, {}};
+    cropped.pixels.reserve(size_t(cropped.width) * cropped.height * 3);
+    // Rows are stored bottom-up: the crop's lowest row comes first.
+    for (int y = bottom - 1; y >= top; --y)
+    {
+        const auto row = image.pixels.begin() + (ptrdiff_t(image.height - 1 - y) * image.width + left) * 3;
+        cropped.pixels.insert(cropped.pixels.end(), row, row + ptrdiff_t(cropped.width) * 3);
+    }
+    return cropped;
+}
+
 RgbImage HalvedImage(const RgbImage& image)
 {
     RgbImage half{image.width / 2, image.height / 2, {}};

@@ -34,6 +34,9 @@ ImageDifference CompareImages(const RgbImage& expected, const RgbImage& actual, 
 RgbImage AmplifiedDifference(const RgbImage& expected, const RgbImage& actual, const std::vector<PixelRect>& masks,
                              int gain);
 
+// The pixels of `rect` (counted from the top-left corner), clipped to the image.
+RgbImage CroppedImage(const RgbImage& image, const PixelRect& rect);
+
 // The image at half its width and height, each pixel the rounded mean of a 2 x 2 block
 // (an odd last row or column is dropped).
 RgbImage HalvedImage(const RgbImage& image);

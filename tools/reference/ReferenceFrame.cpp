@@ -5,21 +5,29 @@
 #include <system_error>
 #include <unistd.h>
 
-RgbImage ReferenceForm(const RgbImage& capture)
+PixelRect ComparedRegion(const std::optional<PixelRect>& crop, int width, int height)
 {
-    return HalvedImage(capture);
+    return crop.value_or(PixelRect{0, 0, width, height});
 }
 
-std::vector<PixelRect> ReferenceMasks(const std::vector<PixelRect>& windowMasks)
+RgbImage ReferenceForm(const RgbImage& capture, const PixelRect& region)
+{
+    return HalvedImage(CroppedImage(capture, region));
+}
+
+std::vector<PixelRect> ReferenceMasks(const std::vector<PixelRect>& windowMasks, const PixelRect& region)
 {
     std::vector<PixelRect> masks;
-    for (const PixelRect& mask : windowMasks)
+    for (PixelRect mask : windowMasks)
+    {
+        mask.x -= region.x;
+        mask.y -= region.y;
         masks.push_back(HalvedRect(mask));
+    }
     return masks;
 }
 
-std::optional<RgbImage> LoadReference(const std::string& path, int windowWidth, int windowHeight,
-                                      std::string& problem)
+std::optional<RgbImage> LoadReference(const std::string& path, int width, int height, std::string& problem)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
@@ -33,11 +41,11 @@ std::optional<RgbImage> LoadReference(const std::string& path, int windowWidth, 
         problem = "unreadable reference " + path;
         return std::nullopt;
     }
-    if (image->width != windowWidth / 2 || image->height != windowHeight / 2)
+    if (image->width != width / 2 || image->height != height / 2)
     {
         problem = "reference " + path + " is " + std::to_string(image->width) + " x " +
-                  std::to_string(image->height) + ", not " + std::to_string(windowWidth / 2) + " x " +
-                  std::to_string(windowHeight / 2);
+                  std::to_string(image->height) + ", not " + std::to_string(width / 2) + " x " +
+                  std::to_string(height / 2);
         return std::nullopt;
     }
     return image;

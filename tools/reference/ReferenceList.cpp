@@ -55,6 +55,13 @@ std::optional<PixelRect> Rect(const std::string& text)
     return PixelRect{std::stoi(parts[0]), std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3])};
 }
 
+// Even corners and sizes keep a crop's 2 x 2 blocks those of the whole frame.
+bool EvenAndWhole(const PixelRect& rect)
+{
+    return rect.x % 2 == 0 && rect.y % 2 == 0 && rect.width % 2 == 0 && rect.height % 2 == 0 && rect.width >= 32 &&
+           rect.height >= 32;
+}
+
 std::string ParseView(std::istringstream& words, ReferenceList& list)
 {
     ReferenceView view;
@@ -68,7 +75,13 @@ std::string ParseView(std::istringstream& words, ReferenceList& list)
         return "drivers must be llvmpipe, then any of softpipe and zink, separated by commas";
     for (std::string word; words >> word;)
     {
-        if (word.rfind("mask=", 0) == 0)
+        if (word.rfind("crop=", 0) == 0)
+        {
+            view.crop = Rect(word.substr(5));
+            if (!view.crop || !EvenAndWhole(*view.crop))
+                return "a crop is written crop=X,Y,WIDTH,HEIGHT, each even, the size at least 32 x 32";
+        }
+        else if (word.rfind("mask=", 0) == 0)
         {
             const std::optional<PixelRect> mask = Rect(word.substr(5));
             if (!mask)

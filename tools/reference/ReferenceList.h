@@ -13,6 +13,7 @@ struct ReferenceView
     std::vector<std::string> drivers; // Mesa drivers it is compared on, llvmpipe first
     std::string arguments;            // kestrune-capture's arguments, without --out
     std::vector<PixelRect> masks;     // window pixels left out (figures that follow real time)
+    std::optional<PixelRect> crop;    // the window pixels compared; the whole frame when absent
 };
 
 // The most a driver's capture of a view may differ from the reference.

@@ -1,7 +1,9 @@
 // kestrune-reference: turns a captured frame into its stored reference, and
 // compares a capture with a reference.
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ReferenceFrame.h"
@@ -10,21 +12,52 @@
 namespace
 {
 const char* const usage =
-    "usage: kestrune-reference store CAPTURE.png REFERENCE.png\n"
+    "usage: kestrune-reference store CAPTURE.png REFERENCE.png VIEWS-FILE VIEW\n"
     "       kestrune-reference compare REFERENCE.png CAPTURE.png VIEWS-FILE VIEW [DIFFERENCE.png]\n"
-    "store writes the capture's reference form (half size) whole or not at all;\n"
-    "compare prints the mean absolute difference and the share of pixels off by more\n"
-    "than the views file's threshold, leaving out the view's masks.\n";
+    "store writes the capture's reference form (the view's crop, or the whole frame, at\n"
+    "half size) whole or not at all; compare prints the mean absolute difference and the\n"
+    "share of pixels off by more than the views file's threshold, leaving out the view's\n"
+    "masks.\n";
 
-int Store(const std::string& capturePath, const std::string& referencePath)
+// The views file's view named `name`, or nothing with the reason printed.
+std::optional<std::pair<ReferenceList, ReferenceView>> FindListedView(const std::string& path, const std::string& name)
 {
-    const std::optional<RgbImage> capture = ReadRgbImage(capturePath);
-    if (!capture || capture->width < 2 || capture->height < 2)
+    std::string error;
+    const std::optional<ReferenceList> list = LoadReferenceList(path, error);
+    const ReferenceView* view = list ? list->FindView(name) : nullptr;
+    if (view == nullptr)
     {
-        std::fprintf(stderr, "kestrune-reference: cannot read the capture %s\n", capturePath.c_str());
-        return 1;
+        std::fprintf(stderr, "kestrune-reference: %s\n", !list ? error.c_str() : ("no view '" + name + "'").c_str());
+        return std::nullopt;
     }
-    if (!WriteImageWhole(ReferenceForm(*capture), referencePath))
+    return std::make_pair(*list, *view);
+}
+
+// The capture at `path` with the region `view` compares; nothing, with the reason printed, when either is missing.
+std::optional<RgbImage> ReadCapture(const std::string& path, const ReferenceView& view, PixelRect& region)
+{
+    const std::optional<RgbImage> capture = ReadRgbImage(path);
+    if (capture)
+        region = ComparedRegion(view.crop, capture->width, capture->height);
+    if (!capture || region.width < 2 || region.height < 2 || region.x + region.width > capture->width ||
+        region.y + region.height > capture->height)
+    {
+        std::fprintf(stderr, "kestrune-reference: cannot read the capture %s, or it does not hold the view's region\n",
+                     path.c_str());
+        return std::nullopt;
+    }
+    return capture;
+}
+
+int Store(const std::vector<std::string>& args)
+{
+    const auto listed = FindListedView(args[2], args[3]);
+    PixelRect region;
+    const std::optional<RgbImage> capture = listed ? ReadCapture(args[0], listed->second, region) : std::nullopt;
+    if (!capture)
+        return 1;
+    const std::string& referencePath = args[1];
+    if (!WriteImageWhole(ReferenceForm(*capture, region), referencePath))
     {
         std::fprintf(stderr, "kestrune-reference: could not write %s\n", referencePath.c_str());
         return 1;
@@ -34,26 +67,23 @@ int Store(const std::string& capturePath, const std::string& referencePath)
 
 int Compare(const std::vector<std::string>& args)
 {
-    std::string error;
-    const std::optional<ReferenceList> list = LoadReferenceList(args[2], error);
-    const ReferenceView* view = list ? list->FindView(args[3]) : nullptr;
-    const std::optional<RgbImage> capture = ReadRgbImage(args[1]);
-    if (view == nullptr || !capture)
-    {
-        std::fprintf(stderr, "kestrune-reference: %s\n",
-                     !list ? error.c_str() : view == nullptr ? "no such view" : "cannot read the capture");
+    const auto listed = FindListedView(args[2], args[3]);
+    PixelRect region;
+    const std::optional<RgbImage> capture = listed ? ReadCapture(args[1], listed->second, region) : std::nullopt;
+    if (!capture)
         return 1;
-    }
-    const std::optional<RgbImage> reference = LoadReference(args[0], capture->width, capture->height, error);
+    const auto& [list, view] = *listed;
+    std::string error;
+    const std::optional<RgbImage> reference = LoadReference(args[0], region.width, region.height, error);
     if (!reference)
     {
         std::fprintf(stderr, "kestrune-reference: %s\n", error.c_str());
         return 1;
     }
-    const RgbImage actual = ReferenceForm(*capture);
-    const std::vector<PixelRect> masks = ReferenceMasks(view->masks);
-    const ImageDifference difference = CompareImages(*reference, actual, masks, list->threshold);
-    std::printf("mean %.4f over%d %.4f%% block %.2f%% largest %d\n", difference.meanAbsolute, list->threshold,
+    const RgbImage actual = ReferenceForm(*capture, region);
+    const std::vector<PixelRect> masks = ReferenceMasks(view.masks, region);
+    const ImageDifference difference = CompareImages(*reference, actual, masks, list.threshold);
+    std::printf("mean %.4f over%d %.4f%% block %.2f%% largest %d\n", difference.meanAbsolute, list.threshold,
                 difference.percentOver, difference.worstBlockPercent, difference.largest);
     if (args.size() == 5 && !WriteImageWhole(AmplifiedDifference(*reference, actual, masks, 8), args[4]))
         return 1;
@@ -64,8 +94,8 @@ int Compare(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 3 && args[0] == "store")
-        return Store(args[1], args[2]);
+    if (args.size() == 5 && args[0] == "store")
+        return Store({args.begin() + 1, args.end()});
     if ((args.size() == 5 || args.size() == 6) && args[0] == "compare")
         return Compare({args.begin() + 1, args.end()});
     std::fputs(usage, args.size() == 1 && args[0] == "--help" ? stdout : stderr);
