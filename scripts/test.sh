@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs dependencies, builds, generates the data set and runs every test.
 # GL and end-to-end tests run under Xvfb on llvmpipe; the reference frames also
-# run on softpipe and zink (label drivers). Arguments go to CTest
+# run on softpipe and zink, and the GL call stream is recorded and replayed with
+# apitrace (label drivers). Arguments go to CTest
 # (e.g. -L nogl).
 #
 #   bash scripts/test.sh              the normal build, in build/
