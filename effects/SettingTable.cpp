@@ -81,8 +81,9 @@ Setting Widget(const char* name, SettingLocator locate, Section section, PanelWi
 const SettingLimit kUnit = {0.0, 1.0, false};
 const SettingLimit kMapSize = {1.0, 8192.0, false};
 const SettingLimit kLifetime = {0.0, 1.0e6, false};
-// A lamp's constant attenuation stays above 0, so that its light never divides by 0.
 const SettingLimit kLightLevel = {0.0, 1.0e4, false};
+// A lamp's constant attenuation stays above 0, so that its light never divides by 0.
+const SettingLimit kAttenuationBase = {0.0, 1.0e4, true};
 
 std::vector<Setting> MakeTable()
 {
@@ -101,7 +102,7 @@ std::vector<Setting> MakeTable()
         Slider("pointLight.diffuseIntensity", LightBase<&BaseLight::DiffuseIntensity>, Section::Lights,
                "Point light diff intensity", 0.0f, 10.0f, kLightLevel),
         Slider("pointLight.constant", LightAttenuation<&Attenuation::Constant>, Section::Lights, "Point light const",
-               0.001f, 10.0f, SettingLimit{0.0, 1.0e4, true}),
+               0.001f, 10.0f, kAttenuationBase),
         Slider("pointLight.linear", LightAttenuation<&Attenuation::Linear>, Section::Lights, "Point light linear",
                0.001f, 3.0f, kLightLevel),
         Slider("pointLight.exp", LightAttenuation<&Attenuation::Exp>, Section::Lights, "Point light exp", 0.001f,

@@ -29,4 +29,12 @@ TEST(CaptureOptionsTest, CaptureRefusesCameraAndTimeOfDayOutsideTheirRanges)
     EXPECT_NE(CaptureVerdict({"--time-of-day", "nan"}), "");
     // A long run at a long step wraps the 32-bit clock, which is fine.
     EXPECT_EQ(CaptureVerdict({"--frames", "1000000", "--step-ms", "1000000"}), "");
+    // Marks step within a frame's stretch of the clock: at most a minute each, so that a frame's marks stay
+    // far from wrapping it.
+    EXPECT_EQ(CaptureVerdict({"--mark-ms", "60000"}), "");
+    EXPECT_EQ(CaptureVerdict({"--mark-ms", "60001"}), "bad value '60001' for --mark-ms");
+    EXPECT_EQ(CaptureVerdict({"--mark-ms", "-1"}), "bad value '-1' for --mark-ms");
+    // A lamp whose attenuation could reach 0 would divide its light by 0.
+    EXPECT_EQ(CaptureVerdict({"--set", "pointLight.constant=0.01", "--set", "pointLight.exp=0"}), "");
+    EXPECT_NE(CaptureVerdict({"--set", "pointLight.constant=0"}), "");
 }

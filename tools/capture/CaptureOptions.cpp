@@ -90,7 +90,7 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
     if (option == "--step-ms")
         return ParseInt(value, 0, options.stepMs);
     if (option == "--mark-ms")
-        return ParseInt(value, 0, options.markMs.emplace());
+        return ParseWholeInt(value, 0, CaptureOptions::kMaxMarkMs, options.markMs.emplace());
     if (option == "--out")
         return !(options.outPng = value).empty();
     if (option == "--report")
@@ -154,8 +154,8 @@ std::string NameList(const std::string& label, const std::vector<std::string>& n
 
 bool TakesValue(const std::string& option)
 {
-    for (const char* name : {"--frames", "--warmup", "--step-ms", "--mark-ms", "--time-of-day", "--camera", "--hold", "--click",
-                             "--out", "--report", "--set", "--dump-textures", "--dump-shaders"})
+    for (const char* name : {"--frames", "--warmup", "--step-ms", "--mark-ms", "--time-of-day", "--camera", "--hold",
+                             "--click", "--out", "--report", "--set", "--dump-textures", "--dump-shaders"})
         if (option == name)
             return true;
     return false;
@@ -216,9 +216,9 @@ std::string CaptureUsage()
            "  --frames N               measured frames to render (default 1)\n"
            "  --warmup N               frames rendered first and left out of the report (default 0)\n"
            "  --step-ms MS             clock step per frame in milliseconds (default 16)\n"
-           "  --mark-ms MS             each profiler mark reads the clock MS milliseconds after\n"
-           "                           the mark before it, so every stage takes MS: the Info\n"
-           "                           window's profiler is the same on every run and machine\n"
+           "  --mark-ms MS             each profiler mark reads the clock MS milliseconds (0 to\n"
+           "                           60000) after the mark before it, so every stage takes MS:\n"
+           "                           the Info window's profiler is the same on every run\n"
            "  --time-of-day DEG        sun angle in degrees, set after start-up\n"
            "                           (within " + TimeOfDayRange() + ")\n"
            "  --camera YAW,PITCH,DIST  orbit camera pose in degrees and distance (pitch 5..70,\n"

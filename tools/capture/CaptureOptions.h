@@ -35,6 +35,7 @@ struct CaptureOptions
     int warmup = 0;
     int stepMs = 16;
     std::optional<int> markMs; // each profiler mark this far past the one before, not real time
+    static constexpr int kMaxMarkMs = 60000;
     std::optional<float> timeOfDay;
     std::optional<CameraPose> camera;
     std::vector<HeldKey> heldKeys;
