@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ReferenceFrame.h"
@@ -19,45 +18,48 @@ const char* const usage =
     "share of pixels off by more than the views file's threshold, leaving out the view's\n"
     "masks.\n";
 
-// The views file's view named `name`, or nothing with the reason printed.
-std::optional<std::pair<ReferenceList, ReferenceView>> FindListedView(const std::string& path, const std::string& name)
+// A capture with the view it shows: the views file, the view and the window pixels it compares.
+struct ListedCapture
+{
+    ReferenceList list;
+    ReferenceView view;
+    RgbImage image;
+    PixelRect region;
+};
+
+// The capture at `capturePath` as view `name` of the views file at `listPath`;
+// nothing, with the reason printed, when the view or the capture is missing or the
+// capture does not hold the view's region.
+std::optional<ListedCapture> ReadListedCapture(const std::string& capturePath, const std::string& listPath,
+                                               const std::string& name)
 {
     std::string error;
-    const std::optional<ReferenceList> list = LoadReferenceList(path, error);
+    const std::optional<ReferenceList> list = LoadReferenceList(listPath, error);
     const ReferenceView* view = list ? list->FindView(name) : nullptr;
     if (view == nullptr)
     {
         std::fprintf(stderr, "kestrune-reference: %s\n", !list ? error.c_str() : ("no view '" + name + "'").c_str());
         return std::nullopt;
     }
-    return std::make_pair(*list, *view);
-}
-
-// The capture at `path` with the region `view` compares; nothing, with the reason printed, when either is missing.
-std::optional<RgbImage> ReadCapture(const std::string& path, const ReferenceView& view, PixelRect& region)
-{
-    const std::optional<RgbImage> capture = ReadRgbImage(path);
-    if (capture)
-        region = ComparedRegion(view.crop, capture->width, capture->height);
+    const std::optional<RgbImage> capture = ReadRgbImage(capturePath);
+    const PixelRect region = capture ? ComparedRegion(view->crop, capture->width, capture->height) : PixelRect{};
     if (!capture || region.width < 2 || region.height < 2 || region.x + region.width > capture->width ||
         region.y + region.height > capture->height)
     {
         std::fprintf(stderr, "kestrune-reference: cannot read the capture %s, or it does not hold the view's region\n",
-                     path.c_str());
+                     capturePath.c_str());
         return std::nullopt;
     }
-    return capture;
+    return ListedCapture{*list, *view, *capture, region};
 }
 
 int Store(const std::vector<std::string>& args)
 {
-    const auto listed = FindListedView(args[2], args[3]);
-    PixelRect region;
-    const std::optional<RgbImage> capture = listed ? ReadCapture(args[0], listed->second, region) : std::nullopt;
+    const std::optional<ListedCapture> capture = ReadListedCapture(args[0], args[2], args[3]);
     if (!capture)
         return 1;
     const std::string& referencePath = args[1];
-    if (!WriteImageWhole(ReferenceForm(*capture, region), referencePath))
+    if (!WriteImageWhole(ReferenceForm(capture->image, capture->region), referencePath))
     {
         std::fprintf(stderr, "kestrune-reference: could not write %s\n", referencePath.c_str());
         return 1;
@@ -67,12 +69,10 @@ int Store(const std::vector<std::string>& args)
 
 int Compare(const std::vector<std::string>& args)
 {
-    const auto listed = FindListedView(args[2], args[3]);
-    PixelRect region;
-    const std::optional<RgbImage> capture = listed ? ReadCapture(args[1], listed->second, region) : std::nullopt;
+    const std::optional<ListedCapture> capture = ReadListedCapture(args[1], args[2], args[3]);
     if (!capture)
         return 1;
-    const auto& [list, view] = *listed;
+    const auto& [list, view, image, region] = *capture;
     std::string error;
     const std::optional<RgbImage> reference = LoadReference(args[0], region.width, region.height, error);
     if (!reference)
@@ -80,7 +80,7 @@ int Compare(const std::vector<std::string>& args)
         std::fprintf(stderr, "kestrune-reference: %s\n", error.c_str());
         return 1;
     }
-    const RgbImage actual = ReferenceForm(*capture, region);
+    const RgbImage actual = ReferenceForm(image, region);
     const std::vector<PixelRect> masks = ReferenceMasks(view.masks, region);
     const ImageDifference difference = CompareImages(*reference, actual, masks, list.threshold);
     std::printf("mean %.4f over%d %.4f%% block %.2f%% largest %d\n", difference.meanAbsolute, list.threshold,
