@@ -12,6 +12,7 @@ in vec2 vTexCoord;
 out vec3 outColor;
 
 #include "texelAt.glsl"
+#include "colourCurve.glsl"
 
 // Clean glass passes this much of the flare; the dirt specks and the
 // starburst's rays add to it.
@@ -23,8 +24,9 @@ void main()
 {
     vec3 flare = texture(gSampler, vTexCoord).rgb;
     vec2 starUv = clamp((gStarburstMatrix * vec3(vTexCoord, 1.0)).xy, 0.0, 1.0);
-    // The dirt is soft specks: its nearest texel is close enough.
-    vec3 lens = vec3(kClearGlass) + TexelAt(gDirt, vTexCoord) * kDirtStrength +
-                texture(gStarburst, starUv).rgb * kStarburstStrength;
+    // The dirt is soft specks: its nearest texel is close enough. Both images
+    // are display colours, like every image the frame reads.
+    vec3 lens = vec3(kClearGlass) + SrgbToLinear(TexelAt(gDirt, vTexCoord)) * kDirtStrength +
+                SrgbToLinear(texture(gStarburst, starUv).rgb) * kStarburstStrength;
     outColor = flare * lens;
 }

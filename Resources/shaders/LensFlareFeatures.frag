@@ -12,6 +12,8 @@ in vec2 vTexCoord;
 
 out vec3 outColor;
 
+#include "colourCurve.glsl"
+
 const int kMaxGhosts = 16;
 const float kHaloRadius = 0.45;
 const float kHaloStrength = 0.6;
@@ -36,7 +38,7 @@ void main()
         ghosts += texture(gSampler, tap).rgb * CentreWeight(tap);
     }
     float radius = length(vec2(0.5) - uv) / kCornerDistance;
-    ghosts *= texture(gLensColours, vec2(radius, 0.5)).rgb;
+    ghosts *= SrgbToLinear(texture(gLensColours, vec2(radius, 0.5)).rgb);
 
     vec2 haloTap = fract(uv + normalize(ghostStep + vec2(1e-6)) * kHaloRadius);
     vec3 halo = texture(gSampler, haloTap).rgb * CentreWeight(haloTap) * kHaloStrength;

@@ -29,6 +29,7 @@ out vec3 outColor;
 
 #include "texelAt.glsl"
 #include "toneCurves.glsl"
+#include "colourCurve.glsl"
 #include "depthOfField.glsl"
 
 const float kBloomStrength = 1.0;
@@ -42,12 +43,6 @@ float Vignette(vec2 uv)
 {
     float radius = length((uv - 0.5) * 2.0) * 0.70710678;
     return mix(1.0, kVignetteCorner, smoothstep(kVignetteStart, 1.0, radius));
-}
-
-vec3 LinearToSrgb(vec3 c)
-{
-    c = clamp(c, 0.0, 1.0);
-    return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c));
 }
 
 void main()

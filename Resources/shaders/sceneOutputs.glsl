@@ -13,18 +13,10 @@ layout(location = 1) out vec4 outBright;
 //    alpha, so a blended sprite leaves the depth behind its clear texels alone.
 layout(location = 2) out vec4 outDepth;
 
+#include "colourCurve.glsl"
+
 const float kDepthOfFieldRange = 725.0;
 const float kBrightThreshold = 1.0;
-
-// Images store display colours; the scene targets hold linear light. The
-// curve is colour^2.2, as colour^2 times a cubic in colour^(1/4): within 0.12%
-// of it from 1/255 up, and within 1e-8 below: two square roots and three
-// multiply-adds in place of a power's logarithm and exponential.
-vec3 SrgbToLinear(vec3 colour)
-{
-    vec3 root = sqrt(sqrt(colour));
-    return colour * colour * (0.05065 + root * (1.20385 + root * (-0.37083 + root * 0.11697)));
-}
 
 float Luminance(vec3 colour)
 {

@@ -1,6 +1,10 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
 #include "GlTestContext.h"
 #include "SceneTarget.h"
 #include "effects/EffectQuad.h"
@@ -153,5 +157,49 @@ TEST(CShaderProgramGLTest, AFailedStageLeavesTheProgramUnlinkedAndUseHarmless)
     program.Destroy();
     other.Destroy();
     EXPECT_FALSE(glIsProgram(failedId));
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+}
+
+// Every 8-bit level of a 16 x 16 target, decoded by the shaders' colour curve
+// (output 0) and encoded back (output 1).
+TEST(CShaderProgramGLTest, ColourCurveDecodesExactlyAndRoundTripsEveryLevel)
+{
+    TempDir dir("colour-curve");
+    std::ifstream curve("Resources/shaders/colourCurve.glsl", std::ios::binary);
+    ASSERT_TRUE(curve.good());
+    dir.Write("colourCurve.glsl", std::string(std::istreambuf_iterator<char>(curve), {}));
+    const std::string fragment = "#version 330 core\n"
+                                 "#include \"colourCurve.glsl\"\n"
+                                 "layout(location = 0) out vec4 outLinear;\n"
+                                 "layout(location = 1) out vec4 outEncoded;\n"
+                                 "void main() {\n"
+                                 "  vec2 texel = floor(gl_FragCoord.xy);\n"
+                                 "  vec3 level = vec3((texel.y * 16.0 + texel.x) / 255.0);\n"
+                                 "  outLinear = vec4(SrgbToLinear(level), 1.0);\n"
+                                 "  outEncoded = vec4(LinearToSrgb(SrgbToLinear(level)), 1.0);\n"
+                                 "}\n";
+    CTestProgram program(dir.Write("p.vert", vertexSource), dir.Write("p.frag", fragment));
+    testing::internal::CaptureStdout();
+    program.Create();
+    testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(program.linked);
+
+    SceneTarget target(16);
+    target.Clear();
+    EffectQuad quad;
+    quad.Create();
+    program.Use();
+    quad.Draw();
+    const std::vector<glm::vec4> decoded = target.Read(0), encoded = target.Read(1);
+    for (int level = 0; level < 256; ++level)
+    {
+        const double c = level / 255.0;
+        const double exact = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        EXPECT_NEAR(decoded[size_t(level)].g, exact, exact * 1e-3 + 1e-7) << "level " << level;
+        EXPECT_NEAR(encoded[size_t(level)].g * 255.0, level, 0.25) << "level " << level;
+    }
+    glUseProgram(0);
+    quad.Destroy();
+    program.Destroy();
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
