@@ -5,47 +5,62 @@
 #def_include
 // Widest gather radius, in pixels of a 1600-pixel-wide picture.
 const float kMaxBlurRadius = 7.0;
-// Taps on a golden-angle spiral filling the disc, read unfiltered at whole
-// texels. The gather runs for every pixel (a sharp one gathers from its own
-// position), so it is kept this small.
-const int kGatherTaps = 5;
-// r = sqrt((i + 0.5) / 5) at i times the golden angle: an even cover of the unit disc.
+// Taps on a golden-angle spiral, r = sqrt((i + 0.5) / 16) at i times the
+// golden angle: an even cover of the unit disc. Each pixel turns the spiral by
+// an angle of its own, so the few taps leave a fine grain instead of copies of
+// an edge, and reads between texels, so the blur grows smoothly with depth.
+const int kGatherTaps = 16;
 const vec2 kGatherDisc[kGatherTaps] = vec2[](
-    vec2(0.316, 0.000), vec2(-0.404, 0.370), vec2(0.062, -0.704), vec2(0.509, 0.665),
-    vec2(-0.934, -0.165));
-
-// The sky writes its far distance, 1500 / 725; nothing else reaches this far.
-const float kSkyDepth = 2.0;
+    vec2(0.177, 0.000), vec2(-0.226, 0.207), vec2(0.035, -0.394), vec2(0.285, 0.371),
+    vec2(-0.522, -0.092), vec2(0.495, -0.315), vec2(-0.165, 0.616), vec2(-0.316, -0.608),
+    vec2(0.685, 0.250), vec2(-0.712, 0.294), vec2(0.343, -0.734), vec2(0.254, 0.809),
+    vec2(-0.765, -0.443), vec2(0.897, -0.197), vec2(-0.548, 0.779), vec2(-0.126, -0.976));
 
 // 0 inside the sharp zone, rising linearly over the fade to gFocalMaxBlur.
-// The sky with its stars, and the pixels that snowflakes cover (depth 0),
-// stay sharp: a small gather would turn each point of light into a cluster
-// of dots.
+// The sky writes its far distance (1500 / 725) and blurs like the far
+// mountains. Pixels that snowflakes cover are marked at or below 0 and stay
+// sharp: a flake is a bright point that a gather would smear into the
+// background around it.
 float BlurAmount(float depth)
 {
-    if (depth >= kSkyDepth || depth <= 0.0)
+    if (depth <= 0.0)
         return 0.0;
     float outside = abs(depth - gFocalPoint) - gFocalLength;
     return clamp(outside / max(gFocalFade, 1e-5), 0.0, 1.0) * gFocalMaxBlur;
+}
+
+// A turn of the spiral for each pixel: interleaved gradient noise, which
+// neighbouring pixels never share.
+mat2 PixelRotation()
+{
+    float angle = 6.2831853 * fract(52.9829189 * fract(dot(gl_FragCoord.xy, vec2(0.06711056, 0.00583715))));
+    float c = cos(angle), s = sin(angle);
+    return mat2(c, s, -s, c);
 }
 
 // The gather around `uv`, whose own colour and depth the caller has already
 // read. A tap nearer than the centre and much sharper than it (an in-focus
 // edge, a snowflake) is left out, so that sharp things keep their outline
 // instead of leaking copies of themselves into a blurred background; whatever
-// lies behind the centre, the sky included, is gathered.
+// lies behind the centre, the sky included, is gathered. A sharp pixel
+// gathers nothing.
 vec3 DepthOfField(vec2 uv, vec3 centreColour, float depth, float blur)
 {
+    vec2 size = vec2(textureSize(gScreenTexture, 0));
+    // The scene targets repeat; a tap past an edge reads the edge's own texels.
+    vec2 lowest = 0.5 / size, highest = 1.0 - lowest;
     ivec2 centre = TexelIndex(gScreenTexture, uv);
-    float radius = kMaxBlurRadius * float(textureSize(gScreenTexture, 0).x) / 1600.0 * blur;
+    float radius = kMaxBlurRadius * size.x / 1600.0 * blur;
+    mat2 spiral = PixelRotation() * radius;
+    int taps = blur > 0.0 ? kGatherTaps : 0;
     vec3 sum = centreColour;
     float weight = 1.0;
-    for (int i = 0; i < kGatherTaps; ++i)
+    for (int i = 0; i < taps; ++i)
     {
-        ivec2 offset = ivec2(round(kGatherDisc[i] * radius));
-        float tapDepth = TexelNear(gDepthTexture, centre, offset).r;
+        vec2 offset = spiral * kGatherDisc[i];
+        float tapDepth = TexelNear(gDepthTexture, centre, ivec2(round(offset))).r;
         float taken = max(step(depth, tapDepth), step(0.5 * blur, BlurAmount(tapDepth)));
-        sum += TexelNear(gScreenTexture, centre, offset) * taken;
+        sum += textureLod(gScreenTexture, clamp(uv + offset / size, lowest, highest), 0.0).rgb * taken;
         weight += taken;
     }
     return sum / weight;
