@@ -159,7 +159,6 @@ void CParticleSystem::Simulate(float dt)
 void CParticleSystem::Draw()
 {
     glEnable(GL_BLEND);
-    glDisablei(GL_BLEND, 2); // flakes overwrite the depth-of-field value where they cover
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glDepthMask(GL_FALSE);
     glDisable(GL_RASTERIZER_DISCARD);

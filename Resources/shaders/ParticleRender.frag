@@ -1,9 +1,11 @@
 #version 330 core
 // A snowflake from the sprite, blended additively. It adds light to the scene
 // colour only, nothing to the bright part (a flake alone never blooms). Where
-// it covers a pixel it marks it sharp for depth of field (depth 0, written
-// unblended): a flake in front of blurred mountains would otherwise be gathered
-// into a cluster of dots.
+// it is seen over what lies behind it, it marks the pixel sharp for depth of
+// field, by taking kFlakeMark off the depth there (blended like the colour, so
+// the rest of its square leaves the depth alone): a flake in front of blurred
+// mountains would otherwise be smeared into them, and the mark keeps to the
+// flake's visible core, so the background around it blurs as it should.
 
 #include "sceneOutputs.glsl"
 
@@ -17,13 +19,19 @@ const vec3 kFlakeColour = vec3(0.7, 0.72, 0.76);
 
 // Below this coverage a texel adds less than a step of an 8-bit channel.
 const float kCoverage = 1.0 / 255.0;
+// From this coverage on, the flake's light is a good part of what a pixel shows;
+// below it the background is, and blurs as it would without the flake.
+const float kSeenCoverage = 0.25;
+// More than any depth the scene writes (the sky's is about 2).
+const float kFlakeMark = 100.0;
 
 void main()
 {
     vec4 texel = texture(gSampler, vTexCoord);
     if (texel.a * vFade < kCoverage)
         discard;
-    outColor = vec4(kFlakeColour * SrgbToLinear(texel.rgb), texel.a * vFade);
+    float coverage = texel.a * vFade;
+    outColor = vec4(kFlakeColour * SrgbToLinear(texel.rgb), coverage);
     outBright = vec4(0.0);
-    outDepth = vec4(0.0, 0.0, 0.0, 1.0);
+    outDepth = vec4(vec3(-kFlakeMark), step(kSeenCoverage, coverage));
 }

@@ -183,25 +183,50 @@ TEST_F(CParticleSystemGLTest, FillsBothBuffersAndNeverMore)
     EXPECT_EQ(Records()[0].type, kParticleGeneratorType);
 }
 
-TEST_F(CParticleSystemGLTest, DrawsLightIntoTheSceneColourOnlyAndRestoresTheState)
+TEST_F(CParticleSystemGLTest, DrawsLightIntoTheSceneColourOnlyAndMarksTheSeenCoreSharp)
 {
-    Start();
+    // Flakes some pixels wide, so that each has a core and a faint rim.
+    ParticleParams params;
+    params.billboardSize = 4.0f;
+    Start(params);
     system.params.billboardSize = 5.0f; // too late: the size is the program's since Init
     CRenderSettings& settings = CRenderSettings::GetInstance();
     settings.vertexCount = 7;
-    Frames(1);
+    const float background = 0.5f;
+    const glm::vec4 backgroundDepth(background);
+    target.Clear();
+    glClearBufferfv(GL_COLOR, 2, &backgroundDepth.x);
+    glEnable(GL_DEPTH_TEST);
+    system.Frame();
+    glDisable(GL_DEPTH_TEST);
     EXPECT_EQ(settings.vertexCount, 7 + 3 * system.particleCount);
     GLfloat size = 0.0f;
     glGetUniformfv(system.renderProgram.programId, system.renderProgram.GetUniformLocation("gBillboardSize"), &size);
-    EXPECT_FLOAT_EQ(size, 0.28f);
+    EXPECT_FLOAT_EQ(size, 4.0f);
 
-    float light = 0.0f;
-    for (const glm::vec4& texel : target.Read(0))
-        light += texel.r;
+    // Depth of field keeps the background's depth wherever a flake is faint, and
+    // the pixels it marks sharp (below 0) are ones its light stands out in.
+    const std::vector<glm::vec4> colour = target.Read(0), depth = target.Read(2);
+    float light = 0.0f, faintestMarked = 1e9f;
+    int lit = 0, marked = 0;
+    for (size_t i = 0; i < colour.size(); ++i)
+    {
+        light += colour[i].r;
+        lit += colour[i].r > 0.0f;
+        if (depth[i].r <= 0.0f)
+        {
+            ++marked;
+            faintestMarked = std::min(faintestMarked, colour[i].r);
+        }
+        else
+            ASSERT_EQ(depth[i].r, background) << i;
+    }
     EXPECT_GT(light, 0.0f) << "flakes overhead";
-    for (int output : {1, 2})
-        for (const glm::vec4& texel : target.Read(output))
-            ASSERT_EQ(glm::vec3(texel), glm::vec3(0.0f)) << "nothing blooms and depth of field keeps the background's";
+    EXPECT_GT(marked, 0);
+    EXPECT_LT(marked, lit * 3 / 4) << "the faint rim of a flake's square is marked too";
+    EXPECT_GT(faintestMarked, 0.1f);
+    for (const glm::vec4& texel : target.Read(1))
+        ASSERT_EQ(glm::vec3(texel), glm::vec3(0.0f)) << "nothing blooms";
 
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_RASTERIZER_DISCARD));
     GLboolean depthWrites = GL_FALSE;

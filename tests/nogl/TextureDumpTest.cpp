@@ -20,6 +20,9 @@ TEST(TextureDumpTest, ValuesAreClampedAndDepthFillsTheRangeFound)
     EXPECT_EQ(depth[0], 0);
     EXPECT_NEAR(depth[3], 128, 1);
     EXPECT_EQ(depth[8], 255);
+    // A mark below 0 shows black and leaves the range from 0 as it was.
+    const Bytes marked = RgbImageFromFloats(2, 1, {-1.0f, -1.0f, -1.0f, 1.0f, 0.0f, 0.5f}, true).pixels;
+    EXPECT_EQ(marked, (Bytes{0, 0, 0, 255, 0, 128}));
     // One depth everywhere leaves nothing to stretch.
     EXPECT_EQ(RgbImageFromFloats(1, 1, {0.2f, 0.2f, 0.2f}, true).pixels, (Bytes{0, 0, 0}));
 }

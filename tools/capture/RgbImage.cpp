@@ -12,7 +12,7 @@ RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& tex
     if (fillRange && !texels.empty())
     {
         const auto [lowest, highest] = std::minmax_element(texels.begin(), texels.end());
-        low = *lowest;
+        low = std::max(*lowest, 0.0f); // the snowflakes' marks, below 0, show black
         high = *highest;
     }
     const float scale = high > low ? 1.0f / (high - low) : 0.0f;

@@ -13,7 +13,8 @@ struct RgbImage
 };
 
 // Float RGB texels (rows bottom-up) to 8 bits: clamped to 0..1, or, with
-// `fillRange`, scaled so that their lowest..highest value becomes 0..1.
+// `fillRange`, scaled so that their lowest..highest value becomes 0..1, with
+// anything below 0 taken as 0.
 RgbImage RgbImageFromFloats(int width, int height, const std::vector<float>& texels, bool fillRange);
 
 // Reads an image file through the texture decoder (its formats and size limits)
