@@ -5,6 +5,7 @@
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "core/RandomValue.h"
+#include "effects/OpenSkyLight.h"
 #include "effects/ParticleEmission.h"
 #include "effects/ParticleRecord.h"
 #include "shaders/UniformUpload.h"
@@ -168,6 +169,7 @@ void CParticleSystem::Draw()
         renderProgram.Use();
         SetUniform(renderProgram, "gProjMatrix", CApplication::GetInstance().projection);
         SetUniform(renderProgram, "gViewMatrix", CameraView());
+        SetUniform(renderProgram, "gSceneLight", OpenSkyLight(CRenderSettings::GetInstance().dirLight));
         if (texture != nullptr)
             texture->Bind(0);
         glBindVertexArray(vertexArrays[readIndex]);

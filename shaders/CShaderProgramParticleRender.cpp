@@ -1,7 +1,7 @@
 #include "shaders/CShaderProgramParticleRender.h"
 
 const UniformTable CShaderProgramParticleRender::uniformNames = {
-    {"gProjMatrix"}, {"gViewMatrix"}, {"gSampler"}, {"gBillboardSize"}};
+    {"gProjMatrix"}, {"gViewMatrix"}, {"gSampler"}, {"gBillboardSize"}, {"gSceneLight"}};
 
 void CShaderProgramParticleRender::Create()
 {

@@ -13,6 +13,7 @@
 #include "core/Projection.h"
 #include "effects/CParticleSystem.h"
 #include "effects/ParticleRecord.h"
+#include "scene/SceneAnimation.h"
 #include "textures/CTextureManager.h"
 
 namespace
@@ -183,14 +184,17 @@ TEST_F(CParticleSystemGLTest, FillsBothBuffersAndNeverMore)
     EXPECT_EQ(Records()[0].type, kParticleGeneratorType);
 }
 
-TEST_F(CParticleSystemGLTest, DrawsLightIntoTheSceneColourOnlyAndMarksTheSeenCoreSharp)
+TEST_F(CParticleSystemGLTest, DrawsTheOpenSkysLightIntoTheSceneColourOnlyAndMarksTheSeenCoreSharp)
 {
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    const DirectionalLight savedSun = settings.dirLight;
+    settings.dirLight.Base = BaseLight{glm::vec3(1.0f), 0.1f, 0.8f};
+    settings.dirLight.Direction = SunDirection(36.5f);
     // Flakes some pixels wide, so that each has a core and a faint rim.
     ParticleParams params;
     params.billboardSize = 4.0f;
     Start(params);
     system.params.billboardSize = 5.0f; // too late: the size is the program's since Init
-    CRenderSettings& settings = CRenderSettings::GetInstance();
     settings.vertexCount = 7;
     const float background = 0.5f;
     const glm::vec4 backgroundDepth(background);
@@ -227,6 +231,19 @@ TEST_F(CParticleSystemGLTest, DrawsLightIntoTheSceneColourOnlyAndMarksTheSeenCor
     EXPECT_GT(faintestMarked, 0.1f);
     for (const glm::vec4& texel : target.Read(1))
         ASSERT_EQ(glm::vec3(texel), glm::vec3(0.0f)) << "nothing blooms";
+
+    // Half the sun and sky, half the flakes' light.
+    settings.dirLight.Base.AmbientIntensity = 0.05f;
+    settings.dirLight.Base.DiffuseIntensity = 0.4f;
+    target.Clear();
+    glEnable(GL_DEPTH_TEST);
+    system.Draw();
+    glDisable(GL_DEPTH_TEST);
+    float halved = 0.0f;
+    for (const glm::vec4& texel : target.Read(0))
+        halved += texel.r;
+    EXPECT_NEAR(halved, light / 2.0f, light * 0.01f);
+    settings.dirLight = savedSun;
 
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_RASTERIZER_DISCARD));
     GLboolean depthWrites = GL_FALSE;
