@@ -17,6 +17,22 @@ int ChooseCascade(float clipDepth, float cascadeEnds[CASCADE_COUNT])
     return -1;
 }
 
+// Over the last tenth of a cascade's depth range its shadow hands over to the
+// next cascade's, so the change of texel size shows as no line on the ground.
+const float kCascadeBlendBand = 0.1;
+
+// How far the fragment is into the hand-over at the far end of `cascade`: 0
+// before the band, rising smoothly to 1 at the cascade's end; 0 in the last
+// cascade, which has nothing to hand over to.
+float CascadeHandOver(float clipDepth, int cascade, float cascadeEnds[CASCADE_COUNT])
+{
+    if (cascade < 0 || cascade >= CASCADE_COUNT - 1)
+        return 0.0;
+    float start = cascade == 0 ? 0.0 : cascadeEnds[cascade - 1];
+    float end = cascadeEnds[cascade];
+    return smoothstep(end - kCascadeBlendBand * (end - start), end, clipDepth);
+}
+
 // Taps of the 2 x 2 kernel, half a texel either side of the point. Each tap is
 // itself a bilinear 2 x 2 comparison (linear filtering on a comparison
 // texture), so together they weigh a 3 x 3 block of texels as a tent and the

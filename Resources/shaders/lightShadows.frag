@@ -92,16 +92,20 @@ vec3 ShadingNormal(vec3 n)
 #error the cascades and the lamp slots are spelt out one by one below
 #endif
 
-// Fraction of the sun that reaches the fragment: the kernel of its own cascade
-// when it faces the sun, no taps at all otherwise. Only that cascade's place is
-// worked out (a software rasterizer would work out every call's); samplers of
-// an array can only be picked by constant indices, so each cascade still has
-// its own call.
-float SunShadow(int cascade, bool facingSun)
+// The fragment's place in a cascade's map.
+vec3 CascadePlace(int cascade)
 {
     vec4 clip = cascade == 0 ? vLightClipPos[0] : cascade == 1 ? vLightClipPos[1]
               : cascade == 2 ? vLightClipPos[2] : vLightClipPos[3];
-    vec3 p = CascadeMapCoord(clip);
+    return CascadeMapCoord(clip);
+}
+
+// Fraction of the sun that reaches the fragment at `p` in `cascade`'s map: the
+// kernel of that cascade when it faces the sun, no taps at all otherwise.
+// Samplers of an array can only be picked by constant indices, so each cascade
+// has its own call.
+float CascadeSunShadow(int cascade, vec3 p, bool facingSun)
+{
     int taps = facingSun && cascade >= 0 && InsideCascade(p) ? kCascadeTaps : 0;
     vec2 texel = 1.0 / gShadowMapSize;
     float lit = CascadeLitTaps(gShadowMapDir[0], p, texel, cascade == 0 ? taps : 0) +
@@ -109,6 +113,23 @@ float SunShadow(int cascade, bool facingSun)
                 CascadeLitTaps(gShadowMapDir[2], p, texel, cascade == 2 ? taps : 0) +
                 CascadeLitTaps(gShadowMapDir[3], p, texel, cascade == 3 ? taps : 0);
     return taps > 0 ? lit / float(taps) : 1.0;
+}
+
+// Fraction of the sun that reaches the fragment: its own cascade's, handed
+// over to the next one's near the cascade's far end (where the next map holds
+// the fragment). Only the places needed are worked out (a software rasterizer
+// would work out every call's), and the second lookup runs only in the band.
+float SunShadow(int cascade, bool facingSun)
+{
+    float shadow = CascadeSunShadow(cascade, CascadePlace(cascade), facingSun);
+    float handOver = facingSun ? CascadeHandOver(vClipDepth, cascade, gShadowMapCascadeEndClipSpace) : 0.0;
+    if (handOver > 0.0)
+    {
+        vec3 next = CascadePlace(cascade + 1);
+        if (InsideCascade(next))
+            shadow = mix(shadow, CascadeSunShadow(cascade + 1, next, true), handOver);
+    }
+    return shadow;
 }
 
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,

@@ -30,12 +30,15 @@ out float vViewDepth;
 // shading themselves between the comparison taps, too little to detach shadows.
 const float kNormalOffsetTexels = 1.0;
 
-// Size of one cascade texel in model units: the cascade's light-space x axis,
-// taken back through the model matrix, spans 2 clip units over the map.
+// Size of one cascade texel in model units, along its longer side: the
+// cascade's light-space x and y axes, taken back through the model matrix,
+// each span 2 clip units over the map's width and height.
 float CascadeTexelInModelUnits(mat4 lightMVP)
 {
-    float clipPerUnit = length(vec3(lightMVP[0][0], lightMVP[1][0], lightMVP[2][0]));
-    return 2.0 / max(clipPerUnit * gShadowMapSize.x, 1e-6);
+    vec2 clipPerUnit = vec2(length(vec3(lightMVP[0][0], lightMVP[1][0], lightMVP[2][0])),
+                            length(vec3(lightMVP[0][1], lightMVP[1][1], lightMVP[2][1])));
+    vec2 texel = 2.0 / max(clipPerUnit * gShadowMapSize, vec2(1e-6));
+    return max(texel.x, texel.y);
 }
 
 void main()

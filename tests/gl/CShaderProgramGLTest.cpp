@@ -1,6 +1,7 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -160,29 +161,27 @@ TEST(CShaderProgramGLTest, AFailedStageLeavesTheProgramUnlinkedAndUseHarmless)
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
-// Every 8-bit level of a 16 x 16 target, decoded by the shaders' colour curve
-// (output 0) and encoded back (output 1).
-TEST(CShaderProgramGLTest, ColourCurveDecodesExactlyAndRoundTripsEveryLevel)
+// Runs `main` (GLSL writing the scene target's outputs 0 and 1) over a 16 x 16
+// target, with the project's shader `includes` in reach, and returns both
+// outputs, bottom row first.
+std::array<std::vector<glm::vec4>, 2> RunShaderFunctions(const std::vector<std::string>& includes,
+                                                         const std::string& main)
 {
-    TempDir dir("colour-curve");
-    std::ifstream curve("Resources/shaders/colourCurve.glsl", std::ios::binary);
-    ASSERT_TRUE(curve.good());
-    dir.Write("colourCurve.glsl", std::string(std::istreambuf_iterator<char>(curve), {}));
-    const std::string fragment = "#version 330 core\n"
-                                 "#include \"colourCurve.glsl\"\n"
-                                 "layout(location = 0) out vec4 outLinear;\n"
-                                 "layout(location = 1) out vec4 outEncoded;\n"
-                                 "void main() {\n"
-                                 "  vec2 texel = floor(gl_FragCoord.xy);\n"
-                                 "  vec3 level = vec3((texel.y * 16.0 + texel.x) / 255.0);\n"
-                                 "  outLinear = vec4(SrgbToLinear(level), 1.0);\n"
-                                 "  outEncoded = vec4(LinearToSrgb(SrgbToLinear(level)), 1.0);\n"
-                                 "}\n";
+    TempDir dir("shader-functions");
+    std::string fragment = "#version 330 core\n";
+    for (const std::string& name : includes)
+    {
+        std::ifstream file("Resources/shaders/" + name, std::ios::binary);
+        EXPECT_TRUE(file.good()) << name;
+        dir.Write(name, std::string(std::istreambuf_iterator<char>(file), {}));
+        fragment += "#include \"" + name + "\"\n";
+    }
+    fragment += "layout(location = 0) out vec4 out0;\nlayout(location = 1) out vec4 out1;\n" + main;
     CTestProgram program(dir.Write("p.vert", vertexSource), dir.Write("p.frag", fragment));
     testing::internal::CaptureStdout();
     program.Create();
     testing::internal::GetCapturedStdout();
-    ASSERT_TRUE(program.linked);
+    EXPECT_TRUE(program.linked);
 
     SceneTarget target(16);
     target.Clear();
@@ -190,7 +189,25 @@ TEST(CShaderProgramGLTest, ColourCurveDecodesExactlyAndRoundTripsEveryLevel)
     quad.Create();
     program.Use();
     quad.Draw();
-    const std::vector<glm::vec4> decoded = target.Read(0), encoded = target.Read(1);
+    std::array<std::vector<glm::vec4>, 2> outputs = {target.Read(0), target.Read(1)};
+    glUseProgram(0);
+    quad.Destroy();
+    program.Destroy();
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    return outputs;
+}
+
+// Every 8-bit level, one per texel, decoded by the shaders' colour curve
+// (output 0) and encoded back (output 1).
+TEST(CShaderProgramGLTest, ColourCurveDecodesExactlyAndRoundTripsEveryLevel)
+{
+    const auto [decoded, encoded] =
+        RunShaderFunctions({"colourCurve.glsl"}, "void main() {\n"
+                                                 "  vec2 texel = floor(gl_FragCoord.xy);\n"
+                                                 "  vec3 level = vec3((texel.y * 16.0 + texel.x) / 255.0);\n"
+                                                 "  out0 = vec4(SrgbToLinear(level), 1.0);\n"
+                                                 "  out1 = vec4(LinearToSrgb(SrgbToLinear(level)), 1.0);\n"
+                                                 "}\n");
     for (int level = 0; level < 256; ++level)
     {
         const double c = level / 255.0;
@@ -198,8 +215,30 @@ TEST(CShaderProgramGLTest, ColourCurveDecodesExactlyAndRoundTripsEveryLevel)
         EXPECT_NEAR(decoded[size_t(level)].g, exact, exact * 1e-3 + 1e-7) << "level " << level;
         EXPECT_NEAR(encoded[size_t(level)].g * 255.0, level, 0.25) << "level " << level;
     }
-    glUseProgram(0);
-    quad.Destroy();
-    program.Destroy();
-    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+}
+
+// Cascades ending at clip depths 10, 20, 40 and 80: texel x is the depth, in
+// quarters, and output 0 holds the cascade chosen and the hand-over to the next.
+TEST(CShaderProgramGLTest, CascadesHandOverOverTheLastTenthOfTheirRange)
+{
+    const auto outputs =
+        RunShaderFunctions({"lightCounts.glsl", "cascadeShadows.glsl"},
+                           "void main() {\n"
+                           "  float ends[CASCADE_COUNT] = float[CASCADE_COUNT](10.0, 20.0, 40.0, 80.0);\n"
+                           "  float depth = (floor(gl_FragCoord.y) * 16.0 + floor(gl_FragCoord.x)) * 0.25;\n"
+                           "  int cascade = ChooseCascade(depth, ends);\n"
+                           "  out0 = vec4(float(cascade), CascadeHandOver(depth, cascade, ends), 0.0, 1.0);\n"
+                           "  out1 = vec4(0.0);\n"
+                           "}\n");
+    const std::vector<glm::vec4>& result = outputs[0];
+    const auto at = [&](float depth) { return result[size_t(depth * 4.0f)]; };
+    EXPECT_EQ(at(8.75f), glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)) << "before the band";
+    EXPECT_NEAR(at(9.5f).y, 0.5f, 1e-4f) << "halfway through cascade 0's band, 9 to 10";
+    EXPECT_NEAR(at(10.0f).y, 1.0f, 1e-4f) << "its end";
+    EXPECT_EQ(at(10.25f).x, 1.0f);
+    EXPECT_EQ(at(18.75f).y, 0.0f) << "cascade 1's band starts at 19";
+    EXPECT_NEAR(at(19.5f).y, 0.5f, 1e-4f);
+    EXPECT_NEAR(at(39.0f).y, 0.5f, 1e-4f) << "cascade 2's band, 38 to 40";
+    EXPECT_EQ(at(63.75f).x, 3.0f);
+    EXPECT_EQ(at(63.75f).y, 0.0f) << "the last cascade hands over to nothing";
 }
