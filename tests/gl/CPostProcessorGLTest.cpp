@@ -1,6 +1,7 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <glm/glm.hpp>
 #include <numeric>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/CRenderSettings.h"
 #include "effects/CBlurProcessor.h"
 #include "effects/CFXAAProcessor.h"
+#include "effects/CLensFlareProcessor.h"
 #include "effects/CPostProcessor.h"
 
 namespace
@@ -166,6 +168,42 @@ TEST(CFXAAProcessorGLTest, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
     EXPECT_GT(intermediate, 10);
     EXPECT_EQ(changedAwayFromEdge, 0);
     fxaa.Destroy();
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+}
+
+// A bright texel anywhere within one 8 x 8 block of a 64 x 64 window gives the
+// lens flare's downscaled texel of that block the same light: the downscale
+// reads the whole block, so a small source does not flicker as it moves.
+TEST(CLensFlareProcessorGLTest, DownscaleCountsASmallSourceWhereverItLiesInItsBlock)
+{
+    SetWindowSize(64, 64);
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    const float savedScale = settings.lensFlareScale, savedBias = settings.lensFlareBias;
+    settings.lensFlareScale = 1.0f;
+    settings.lensFlareBias = -0.5f;
+    CLensFlareProcessor flare;
+    flare.Init();
+    GLuint source = 0;
+    glGenTextures(1, &source);
+    std::vector<float> seen;
+    for (int y = 24; y < 32; ++y)
+        for (int x = 24; x < 32; ++x)
+        {
+            Image image = MakeImage(64);
+            image.At(x, y) = glm::vec3(8.0f);
+            Upload(source, image);
+            flare.Apply(source);
+            const Image small = ReadTexture(flare.textures[CLensFlareProcessor::Downscale]);
+            seen.push_back(small.texels[size_t(3 * small.size + 3)].g);
+            EXPECT_FLOAT_EQ(small.Sum(), 3.0f * seen.back()) << "one block lit, at " << x << "," << y;
+        }
+    const auto [least, most] = std::minmax_element(seen.begin(), seen.end());
+    EXPECT_GT(*least, 0.0f);
+    EXPECT_NEAR(*most, *least, *least * 0.01f);
+    glDeleteTextures(1, &source);
+    flare.Destroy();
+    settings.lensFlareScale = savedScale;
+    settings.lensFlareBias = savedBias;
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
 }
 
