@@ -26,11 +26,13 @@ const float kCascadeBlendBand = 0.1;
 // cascade, which has nothing to hand over to.
 float CascadeHandOver(float clipDepth, int cascade, float cascadeEnds[CASCADE_COUNT])
 {
-    if (cascade < 0 || cascade >= CASCADE_COUNT - 1)
-        return 0.0;
-    float start = cascade == 0 ? 0.0 : cascadeEnds[cascade - 1];
-    float end = cascadeEnds[cascade];
-    return smoothstep(end - kCascadeBlendBand * (end - start), end, clipDepth);
+    // Picked by constant indices (spelt out for the four cascades that
+    // lightShadows.frag checks for): a computed index into the array costs a
+    // software rasterizer a gather per fragment.
+    float start = cascade == 1 ? cascadeEnds[0] : cascade == 2 ? cascadeEnds[1] : 0.0;
+    float end = cascade == 0 ? cascadeEnds[0] : cascade == 1 ? cascadeEnds[1] : cascadeEnds[2];
+    bool last = cascade < 0 || cascade >= CASCADE_COUNT - 1;
+    return last ? 0.0 : smoothstep(end - kCascadeBlendBand * (end - start), end, clipDepth);
 }
 
 // Taps of the 2 x 2 kernel, half a texel either side of the point. Each tap is

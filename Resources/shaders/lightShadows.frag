@@ -100,36 +100,41 @@ vec3 CascadePlace(int cascade)
     return CascadeMapCoord(clip);
 }
 
-// Fraction of the sun that reaches the fragment at `p` in `cascade`'s map: the
-// kernel of that cascade when it faces the sun, no taps at all otherwise.
-// Samplers of an array can only be picked by constant indices, so each cascade
-// has its own call.
-float CascadeSunShadow(int cascade, vec3 p, bool facingSun)
+// One cascade map's taps for the fragment: the map serves either the
+// fragment's own cascade (at `here`) or the next one that it hands over to (at
+// `next`), never both. A map that serves neither gets no taps, and its loop
+// does not run (a software rasterizer shades fragments in groups, runs both
+// sides of every branch, and skips only the loop iterations that no fragment
+// of the group needs).
+float CascadeMapLit(sampler2DShadow map, int index, int cascade, vec3 here, vec3 next, ivec2 taps, vec2 texel)
 {
-    int taps = facingSun && cascade >= 0 && InsideCascade(p) ? kCascadeTaps : 0;
-    vec2 texel = 1.0 / gShadowMapSize;
-    float lit = CascadeLitTaps(gShadowMapDir[0], p, texel, cascade == 0 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[1], p, texel, cascade == 1 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[2], p, texel, cascade == 2 ? taps : 0) +
-                CascadeLitTaps(gShadowMapDir[3], p, texel, cascade == 3 ? taps : 0);
-    return taps > 0 ? lit / float(taps) : 1.0;
+    bool own = index == cascade;
+    return CascadeLitTaps(map, own ? here : next, texel, own ? taps.x : (index == cascade + 1 ? taps.y : 0));
 }
 
-// Fraction of the sun that reaches the fragment: its own cascade's, handed
-// over to the next one's near the cascade's far end (where the next map holds
-// the fragment). Only the places needed are worked out (a software rasterizer
-// would work out every call's), and the second lookup runs only in the band.
+// Fraction of the sun that reaches the fragment: the kernel of its own
+// cascade when it faces the sun, handed over to the next cascade's near the
+// cascade's far end (where the next map holds the fragment); no taps at all
+// when it faces away. Samplers of an array can only be picked by constant
+// indices, so each map has its own call.
 float SunShadow(int cascade, bool facingSun)
 {
-    float shadow = CascadeSunShadow(cascade, CascadePlace(cascade), facingSun);
+    vec3 here = CascadePlace(cascade);
+    vec3 next = CascadePlace(min(cascade + 1, CASCADE_COUNT - 1));
     float handOver = facingSun ? CascadeHandOver(vClipDepth, cascade, gShadowMapCascadeEndClipSpace) : 0.0;
-    if (handOver > 0.0)
-    {
-        vec3 next = CascadePlace(cascade + 1);
-        if (InsideCascade(next))
-            shadow = mix(shadow, CascadeSunShadow(cascade + 1, next, true), handOver);
-    }
-    return shadow;
+    handOver = InsideCascade(next) ? handOver : 0.0;
+    ivec2 taps = ivec2(facingSun && cascade >= 0 && InsideCascade(here) ? kCascadeTaps : 0,
+                       handOver > 0.0 ? kCascadeTaps : 0);
+    vec2 texel = 1.0 / gShadowMapSize;
+    float lit0 = CascadeMapLit(gShadowMapDir[0], 0, cascade, here, next, taps, texel);
+    float lit1 = CascadeMapLit(gShadowMapDir[1], 1, cascade, here, next, taps, texel);
+    float lit2 = CascadeMapLit(gShadowMapDir[2], 2, cascade, here, next, taps, texel);
+    float lit3 = CascadeMapLit(gShadowMapDir[3], 3, cascade, here, next, taps, texel);
+    float hereLit = cascade == 0 ? lit0 : cascade == 1 ? lit1 : cascade == 2 ? lit2 : lit3;
+    float nextLit = cascade == 0 ? lit1 : cascade == 1 ? lit2 : lit3;
+    float hereShadow = taps.x > 0 ? hereLit / float(taps.x) : 1.0;
+    float nextShadow = taps.y > 0 ? nextLit / float(taps.y) : 1.0;
+    return mix(hereShadow, nextShadow, handOver);
 }
 
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
