@@ -19,6 +19,8 @@ void DefineDepthTexture(GLuint texture, int width, int height)
 
 bool CCascadeShadowMap::Init(int width, int height)
 {
+    this->width = width;
+    this->height = height;
     glGenFramebuffers(1, &fbo);
     glGenTextures(kCascadeCount, shadowMaps.data());
     for (GLuint texture : shadowMaps)
@@ -44,4 +46,5 @@ void CCascadeShadowMap::Destroy()
     fbo = 0;
     glDeleteTextures(kCascadeCount, shadowMaps.data());
     shadowMaps = {};
+    width = height = 0;
 }

@@ -17,4 +17,6 @@ public:
 
     GLuint fbo = 0;
     std::array<GLuint, kCascadeCount> shadowMaps = {};
+    // The maps' size since Init; 0 when there are none.
+    int width = 0, height = 0;
 };

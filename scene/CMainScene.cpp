@@ -130,13 +130,14 @@ void CMainScene::CreateShadowMaps()
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
     cascadeShadowMap.Init(settings.shadowMapWidth, settings.shadowMapHeight);
+    const int cubeFace = CubeFaceSize(settings.shadowMapWidth, settings.shadowMapHeight);
     for (PointLight& light : settings.pointLights)
     {
         if (!light.ShadowMapEnabled)
             continue;
         light.ShadowMap = int(pointShadowMaps.size());
         auto* shadowMap = new CPointShadowMap();
-        shadowMap->Init(settings.shadowMapWidth, settings.shadowMapHeight);
+        shadowMap->Init(cubeFace, cubeFace);
         pointShadowMaps.push_back(shadowMap);
     }
 }
@@ -155,9 +156,30 @@ void CMainScene::Update()
         settings.pointLights[i].Position = FlickerPosition(LanternLightPositions[i - 1], RandomValue());
 }
 
+// A changed shadow-map size takes effect before the next shadow pass: the maps
+// are made again at the new size.
+void CMainScene::FitShadowMapsToSettings()
+{
+    const CRenderSettings& settings = CRenderSettings::GetInstance();
+    if (cascadeShadowMap.width != settings.shadowMapWidth || cascadeShadowMap.height != settings.shadowMapHeight)
+    {
+        cascadeShadowMap.Destroy();
+        cascadeShadowMap.Init(settings.shadowMapWidth, settings.shadowMapHeight);
+    }
+    const int cubeFace = CubeFaceSize(settings.shadowMapWidth, settings.shadowMapHeight);
+    for (CPointShadowMap* shadowMap : pointShadowMaps)
+    {
+        if (shadowMap->width == cubeFace)
+            continue;
+        shadowMap->Release();
+        shadowMap->Init(cubeFace, cubeFace);
+    }
+}
+
 void CMainScene::RenderShadowMaps()
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
+    FitShadowMapsToSettings();
     RenderCascadePass(cascadeShadowMap, {shadowMapProgram, opaqueShadowMapProgram}, objects);
     settings.AddProfilerMark("ShadowMapDir");
     RenderPointShadowPass(pointShadowMaps, pointShadowProgram, objects);

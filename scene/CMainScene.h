@@ -50,5 +50,6 @@ private:
     void AddObjects();
     void AddLights();
     void CreateShadowMaps();
+    void FitShadowMapsToSettings();
     void BindShadowMaps();
 };

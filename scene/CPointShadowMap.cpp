@@ -1,5 +1,7 @@
 #include "scene/CPointShadowMap.h"
 
+#include <algorithm>
+
 #include "scene/ShadowFramebuffer.h"
 #include "textures/TextureParameters.h"
 
@@ -31,8 +33,15 @@ GLuint CreateDistanceCube(int width, int height)
 }
 }
 
+int CubeFaceSize(int width, int height)
+{
+    return std::max(width, height);
+}
+
 bool CPointShadowMap::Init(int width, int height)
 {
+    this->width = width;
+    this->height = height;
     // Filtered lookups near a face edge must blend with the neighbouring face,
     // or the edges between faces show as thin lines of false shadow.
     glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
@@ -61,5 +70,6 @@ void CPointShadowMap::Release()
     if (cubeMap != 0)
         glDeleteTextures(1, &cubeMap);
     fbo = depthTexture = cubeMap = 0;
+    width = height = 0;
     drawnFor = {};
 }

@@ -6,6 +6,10 @@
 
 // Omnidirectional shadow of one point light: a cube map holding, per texel,
 // the distance from the light to the nearest caster, rendered face by face.
+// The side of the square cube faces for the shadow-map size setting: a
+// width and a height that differ give faces as wide as the larger of the two.
+int CubeFaceSize(int width, int height);
+
 class CPointShadowMap
 {
 public:
@@ -19,6 +23,8 @@ public:
     GLuint fbo = 0;
     GLuint cubeMap = 0;
     GLuint depthTexture = 0;
+    // The faces' size since Init; 0 when there are none.
+    int width = 0, height = 0;
     // What the cube's distances were last drawn for; empty until then.
     PointShadowKey drawnFor;
 };

@@ -41,11 +41,10 @@ CasterBounds WorldBounds(const std::vector<SceneObject>& objects)
     return bounds;
 }
 
-// What both shadow passes start with: the shadow map's viewport, depth
-// testing, and the world-space bounds that their culling tests.
-CasterBounds BeginShadowPass(const CRenderSettings& settings, const std::vector<SceneObject>& objects)
+// What both shadow passes start with: depth testing, and the world-space
+// bounds that their culling tests.
+CasterBounds BeginShadowPass(const std::vector<SceneObject>& objects)
 {
-    glViewport(0, 0, settings.shadowMapWidth, settings.shadowMapHeight);
     glEnable(GL_DEPTH_TEST);
     return WorldBounds(objects);
 }
@@ -93,7 +92,8 @@ void RenderCascadePass(CCascadeShadowMap& shadowMap, const SunCasterPrograms& pr
                        const std::vector<SceneObject>& objects)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
-    const CasterBounds bounds = BeginShadowPass(settings, objects);
+    const CasterBounds bounds = BeginShadowPass(objects);
+    glViewport(0, 0, shadowMap.width, shadowMap.height);
     // Casters between the sun and a cascade box still shadow it: keep their depth
     // at the box's near plane instead of clipping them away.
     glEnable(GL_DEPTH_CLAMP);
@@ -118,7 +118,7 @@ void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CSha
                            const std::vector<SceneObject>& objects)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
-    const CasterBounds bounds = BeginShadowPass(settings, objects);
+    const CasterBounds bounds = BeginShadowPass(objects);
     glCullFace(GL_FRONT);
     const float farthest = std::numeric_limits<float>::max();
     glClearColor(farthest, farthest, farthest, farthest);
@@ -131,12 +131,12 @@ void RenderPointShadowPass(const std::vector<CPointShadowMap*>& shadowMaps, CSha
         // A light that stands still over casters that stand still (the table
         // lamp) keeps the distances it was drawn with.
         CPointShadowMap& cube = *shadowMaps[size_t(pointLight.ShadowMap)];
-        PointShadowKey key = MakePointShadowKey(pointLight, settings.shadowMapWidth, settings.shadowMapHeight, objects,
-                                                kNotCasting);
+        PointShadowKey key = MakePointShadowKey(pointLight, cube.width, cube.height, objects, kNotCasting);
         if (key == cube.drawnFor)
             continue;
         cube.drawnFor = std::move(key);
         const float reach = PointLightReach(pointLight);
+        glViewport(0, 0, cube.width, cube.height);
         for (int face = 0; face < 6; ++face)
         {
             cube.BindFaceForWriting(face);

@@ -21,8 +21,7 @@ void CShaderProgramPointLightShadowMap::SetupEntity(const SceneObject& object)
         return;
     const glm::vec3 lightPosition = settings.pointLights[size_t(lightIndex)].Position;
     const Matrix4 view = MakeCubeFaceView(lightPosition, CubeFaceTable[size_t(faceIndex)]);
-    const Matrix4 projection =
-        MakeCubeFaceProjection(float(settings.shadowMapWidth) / float(settings.shadowMapHeight));
+    const Matrix4 projection = MakeCubeFaceProjection(1.0f); // the faces are square
     const Matrix4 model = MakeModelMatrix(object);
     SetUniform(*this, "gMVP", projection * view * model);
     SetUniform(*this, "gModel", model);

@@ -150,7 +150,7 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     vec3 reachable = direct.diffuse + direct.specular;
     float reach = max(reachable.r, max(reachable.g, reachable.b));
     int taps = castsShadow != 0 && reach * falloff > 1.0 / 512.0 ? kPointShadowTaps : 0;
-    float shadow = PointShadow(distances, fromLight, s.geometricNormal, gShadowMapSize.x, taps);
+    float shadow = PointShadow(distances, fromLight, s.geometricNormal, max(gShadowMapSize.x, gShadowMapSize.y), taps);
     vec3 ambient = base.Color * base.AmbientIntensity;
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }

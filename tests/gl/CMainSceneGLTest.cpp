@@ -124,3 +124,39 @@ TEST_F(CMainSceneGLTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
     EXPECT_EQ(scene->particles.params.noise, 99.0f);
     EXPECT_EQ(scene->particles.params.genGravityVector, glm::vec3(1, -2, 3));
 }
+
+namespace
+{
+glm::ivec2 TextureSize(GLenum target, GLenum face, GLuint texture)
+{
+    glm::ivec2 size(0);
+    glBindTexture(target, texture);
+    glGetTexLevelParameteriv(face, 0, GL_TEXTURE_WIDTH, &size.x);
+    glGetTexLevelParameteriv(face, 0, GL_TEXTURE_HEIGHT, &size.y);
+    glBindTexture(target, 0);
+    return size;
+}
+}
+
+// A new shadow-map size makes the maps again before the next shadow pass; the
+// lamps' cube faces stay square, as wide as the larger side.
+TEST_F(CMainSceneGLTest, ShadowMapsFollowTheirSizeSettingBeforeTheNextShadowPass)
+{
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    for (const glm::ivec2 size : {glm::ivec2(800, 800), glm::ivec2(800, 400), glm::ivec2(1600, 1600)})
+    {
+        settings.shadowMapWidth = size.x;
+        settings.shadowMapHeight = size.y;
+        scene->RenderShadowMaps();
+        for (GLuint map : scene->cascadeShadowMap.shadowMaps)
+            EXPECT_EQ(TextureSize(GL_TEXTURE_2D, GL_TEXTURE_2D, map), size);
+        for (const CPointShadowMap* cube : scene->pointShadowMaps)
+            EXPECT_EQ(TextureSize(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_CUBE_MAP_NEGATIVE_Z, cube->cubeMap),
+                      glm::ivec2(size.x));
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[2], size.x) << "the last cube face drawn";
+        EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}

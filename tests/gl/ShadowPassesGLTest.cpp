@@ -217,6 +217,36 @@ TEST_F(ShadowPassesGLTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
     EXPECT_GT(At(open).g, 2.0f * At(open).r);
 }
 
+// Maps of another size, taller than wide, keep the sun's and the lamp's
+// shadows: each pass draws its map whole, the lamp's cube faces are as wide as
+// the larger side, and the lit program reads the texel sizes the setting gives.
+TEST_F(ShadowPassesGLTest, ShadowsStayAtAnotherMapSize)
+{
+    cascades.Destroy();
+    cube.Release();
+    settings.shadowMapWidth = 128;
+    settings.shadowMapHeight = 256;
+    cascades.Init(128, 256);
+    cube.Init(CubeFaceSize(128, 256), CubeFaceSize(128, 256));
+    SetSun({1.0f, -1.0f, 0.0f}, 0.8f);
+    RenderFrame();
+    const glm::vec3 behind(2.0f, 0.0f, 0.0f), open(-2.0f, 0.0f, -4.0f);
+    EXPECT_LT(BrightnessAt(behind), 0.35f * BrightnessAt(open)) << "the sun's shadow";
+
+    SetSun({0.0f, -1.0f, 0.0f}, 0.0f);
+    PointLight lamp;
+    lamp.Base.Color = glm::vec3(1.0f);
+    lamp.Base.DiffuseIntensity = 3.0f;
+    lamp.Position = {-2.5f, 1.0f, 0.0f};
+    lamp.Atten = {1.0f, 0.09f, 0.032f};
+    lamp.ShadowMapEnabled = true;
+    lamp.ShadowMap = 0;
+    settings.pointLights = {lamp};
+    RenderFrame();
+    const glm::vec3 shadowed(2.5f, 0.0f, 0.0f), lit(-2.5f, 0.0f, -5.0f);
+    EXPECT_LT(BrightnessAt(shadowed), 0.5f * BrightnessAt(lit)) << "the lamp's shadow";
+}
+
 TEST_F(ShadowPassesGLTest, LampShadowFallsOnTheFarSideOfTheBox)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
