@@ -41,6 +41,9 @@ public:
     std::array<float, kCascadeCount + 1> cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
     int32_t shadowMapWidth = 1600;
     int32_t shadowMapHeight = 1600;
+    // The sky, the scene and the post chain are drawn at this share of the
+    // window's size (0.25 to 1); the last pass fills the window from it.
+    float renderScale = 1.0f;
     std::array<std::array<float, 6>, kCascadeCount> cascadeOrthoBounds = {};
     float timeOfDay = 36.5f;
     std::map<std::string, int32_t> renderTextures = {{"None", -1}};

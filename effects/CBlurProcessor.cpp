@@ -32,7 +32,7 @@ GLuint CBlurProcessor::Apply(GLuint input)
     {
         const int horizontal = pass % 2;
         SetUniform(program, "gHorizontal", horizontal);
-        SetUniform(program, "gStep", BlurPassStep(pass));
+        SetUniform(program, "gStep", BlurPassStep(pass) * stepScale);
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[horizontal]);
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, source);

@@ -25,5 +25,8 @@ public:
     GLuint framebuffers[2] = {}; // A, B
     GLuint textures[2] = {};
     int32_t passCount = 0;
+    // Scales every pass's step: a target drawn at a share of the window's size
+    // takes that share, so that the blur reaches as far in window pixels.
+    float stepScale = 1.0f;
     bool initialized = false;
 };

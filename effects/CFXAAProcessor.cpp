@@ -11,13 +11,14 @@ const float kSpanMax = 8.0f;
 const float kReduceMul = 0.0f;
 }
 
-void CFXAAProcessor::Init()
+void CFXAAProcessor::Init(int width, int height)
 {
-    const CApplication& app = CApplication::GetInstance();
+    this->width = width;
+    this->height = height;
     quad.Create();
     glGenFramebuffers(1, &framebuffer);
     glGenTextures(1, &texture);
-    BuildEffectTarget(framebuffer, texture, app.width, app.height, "[GL] FXAAProcessor framebuffer is not complete!\n");
+    BuildEffectTarget(framebuffer, texture, width, height, "[GL] FXAAProcessor framebuffer is not complete!\n");
     program.Create();
     initialized = true;
 }
@@ -26,10 +27,11 @@ void CFXAAProcessor::Apply()
 {
     const CApplication& app = CApplication::GetInstance();
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, app.width, app.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     program.Use();
     SetUniform(program, "gSampler", 0);
-    program.SetFXAAValues(glm::vec2(float(app.width), float(app.height)), kSubpixShift, kSpanMax, kReduceMul);
+    program.SetFXAAValues(glm::vec2(float(width), float(height)), kSubpixShift, kSpanMax, kReduceMul);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);
     quad.Draw();

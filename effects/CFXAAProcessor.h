@@ -6,11 +6,12 @@
 #include "shaders/CShaderProgramFXAA.h"
 
 // The last pass of the frame when anti-aliasing is on: the composite is drawn
-// into this processor's target, and Apply filters it into the window.
+// into this processor's target (at the render size), and Apply filters it into
+// the whole window, its steps measured in the target's texels.
 class CFXAAProcessor
 {
 public:
-    void Init();
+    void Init(int width, int height);
     void Apply();
     void Destroy();
 
@@ -18,5 +19,6 @@ public:
     CShaderProgramFXAA program;
     GLuint framebuffer = 0;
     GLuint texture = 0;
+    int width = 0, height = 0;
     bool initialized = false;
 };

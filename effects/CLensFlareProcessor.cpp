@@ -12,11 +12,12 @@ const int32_t kBlurPasses = 4;
 const GLint kSourceUnit = 0, kDirtUnit = 1, kStarburstUnit = 2, kLensColourUnit = 10;
 }
 
-void CLensFlareProcessor::Init()
+void CLensFlareProcessor::Init(int width, int height)
 {
-    const CApplication& app = CApplication::GetInstance();
-    const glm::ivec2 small = LensFlareSmallSize(app.width, app.height);
-    const glm::ivec2 sizes[TargetCount] = {small, small, glm::ivec2(app.width, app.height)};
+    this->width = width;
+    this->height = height;
+    const glm::ivec2 small = LensFlareSmallSize(width, height);
+    const glm::ivec2 sizes[TargetCount] = {small, small, glm::ivec2(width, height)};
     quad.Create();
     glGenFramebuffers(TargetCount, framebuffers);
     glGenTextures(TargetCount, textures);
@@ -92,13 +93,12 @@ void CLensFlareProcessor::DrawDetails(GLuint blurred)
 
 GLuint CLensFlareProcessor::Apply(GLuint brightTexture)
 {
-    const CApplication& app = CApplication::GetInstance();
-    const glm::ivec2 small = LensFlareSmallSize(app.width, app.height);
+    const glm::ivec2 small = LensFlareSmallSize(width, height);
     glViewport(0, 0, small.x, small.y);
     DrawDownscale(brightTexture);
     DrawFeatures();
     const GLuint blurred = blur.Apply(textures[Features]);
-    glViewport(0, 0, app.width, app.height);
+    glViewport(0, 0, width, height);
     DrawDetails(blurred);
     return textures[Details];
 }

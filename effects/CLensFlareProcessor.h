@@ -16,9 +16,10 @@
 class CLensFlareProcessor
 {
 public:
-    void Init();
+    // Targets for a bright part of `width` x `height`.
+    void Init(int width, int height);
     // Returns the details target, valid until the next Apply. Leaves the
-    // viewport at the window size.
+    // viewport at the size it was made for.
     GLuint Apply(GLuint brightTexture);
     void Destroy();
 
@@ -40,6 +41,7 @@ public:
     CTexture lensColour;
     CTexture lensDirt;
     CTexture starburst;
+    int width = 0, height = 0;
     bool initialized = false;
 
 private:

@@ -1,10 +1,13 @@
 #include "effects/CPostProcessor.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "effects/EffectTarget.h"
+#include "effects/RenderSize.h"
 #include "effects/RenderTextureList.h"
 #include "shaders/UniformUpload.h"
 
@@ -41,21 +44,52 @@ void CPostProcessor::CreateSceneFramebuffer(int width, int height)
 
 void CPostProcessor::Init()
 {
-    const CApplication& app = CApplication::GetInstance();
-    CreateSceneFramebuffer(app.width, app.height);
     quad.Create();
     program.Create();
-    bloomBlur.Init(app.width, app.height, kBloomPasses);
-    fxaa.Init();
-    lensFlare.Init();
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    CreateTargets();
     initialized = true;
+}
+
+// The scene framebuffer and every effect's targets, at the render size.
+void CPostProcessor::CreateTargets()
+{
+    const CApplication& app = CApplication::GetInstance();
+    const float scale = CRenderSettings::GetInstance().renderScale;
+    renderSize = RenderSize(app.width, app.height, scale);
+    windowSize = glm::ivec2(app.width, app.height);
+    CreateSceneFramebuffer(renderSize.x, renderSize.y);
+    bloomBlur.Init(renderSize.x, renderSize.y, kBloomPasses);
+    fxaa.Init(renderSize.x, renderSize.y);
+    lensFlare.Init(renderSize.x, renderSize.y);
+    // Blurs reach as far in window pixels at any scale.
+    bloomBlur.stepScale = lensFlare.blur.stepScale = float(renderSize.x) / float(app.width);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void CPostProcessor::DestroyTargets()
+{
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(SceneTargetCount, sceneTextures);
+    glDeleteRenderbuffers(1, &depthStencil);
+    framebuffer = depthStencil = 0;
+    std::fill(std::begin(sceneTextures), std::end(sceneTextures), 0u);
+    bloomBlur.Destroy();
+    fxaa.Destroy();
+    lensFlare.Destroy();
 }
 
 void CPostProcessor::BeginScenePass()
 {
+    // A new render scale (or window size) takes effect here, before anything
+    // is drawn into the targets.
     const CApplication& app = CApplication::GetInstance();
-    glViewport(0, 0, app.width, app.height);
+    if (RenderSize(app.width, app.height, CRenderSettings::GetInstance().renderScale) != renderSize ||
+        windowSize != glm::ivec2(app.width, app.height))
+    {
+        DestroyTargets();
+        CreateTargets();
+    }
+    glViewport(0, 0, renderSize.x, renderSize.y);
     glCullFace(GL_BACK);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -103,7 +137,12 @@ void CPostProcessor::Apply()
     const GLuint bloom = bloomBlur.Apply(sceneTextures[SceneBright]);
     settings.renderTextures["Bloom"] = int32_t(bloom);
 
-    glBindFramebuffer(GL_FRAMEBUFFER, settings.fxaa ? fxaa.framebuffer : 0);
+    // At a render scale below 1 the composite, like FXAA's input, is drawn at
+    // the render size, and the last pass fills the window from it, filtering.
+    const bool scaled = renderSize != windowSize;
+    glBindFramebuffer(GL_FRAMEBUFFER, settings.fxaa || scaled ? fxaa.framebuffer : 0);
+    glViewport(0, 0, settings.fxaa || scaled ? renderSize.x : windowSize.x,
+               settings.fxaa || scaled ? renderSize.y : windowSize.y);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     program.Use();
     SetCompositeUniforms();
@@ -113,19 +152,26 @@ void CPostProcessor::Apply()
     glBindTexture(GL_TEXTURE_2D, 0);
     if (settings.fxaa)
         fxaa.Apply();
+    else if (scaled)
+        FillWindowFrom(fxaa.framebuffer);
+    glViewport(0, 0, windowSize.x, windowSize.y);
+}
+
+void CPostProcessor::FillWindowFrom(GLuint source) const
+{
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, renderSize.x, renderSize.y, 0, 0, windowSize.x, windowSize.y, GL_COLOR_BUFFER_BIT,
+                      GL_LINEAR);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 void CPostProcessor::Destroy()
 {
     if (!initialized)
         return;
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(SceneTargetCount, sceneTextures);
-    glDeleteRenderbuffers(1, &depthStencil);
+    DestroyTargets();
     quad.Destroy();
     program.Destroy();
-    bloomBlur.Destroy();
-    fxaa.Destroy();
-    lensFlare.Destroy();
     initialized = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <GL/glew.h>
+#include <glm/glm.hpp>
 
 #include "effects/CBlurProcessor.h"
 #include "effects/CFXAAProcessor.h"
@@ -16,7 +17,8 @@ class CPostProcessor
 {
 public:
     void Init();
-    // Binds and clears the scene framebuffer at the current window size.
+    // Binds and clears the scene framebuffer at the render size (the window's
+    // scaled by the render scale), making the targets again when it changed.
     void BeginScenePass();
     // Draws the finished picture into the window.
     void Apply();
@@ -38,10 +40,15 @@ public:
     CBlurProcessor bloomBlur;
     CFXAAProcessor fxaa;
     CLensFlareProcessor lensFlare;
+    // What the targets were made for.
+    glm::ivec2 renderSize = glm::ivec2(0), windowSize = glm::ivec2(0);
     bool initialized = false;
 
 private:
+    void CreateTargets();
+    void DestroyTargets();
     void CreateSceneFramebuffer(int width, int height);
+    void FillWindowFrom(GLuint source) const;
     void SetCompositeUniforms() const;
     void BindCompositeTextures(GLuint bloom, GLuint flare) const;
 };

@@ -95,6 +95,7 @@ std::vector<Setting> MakeTable()
         Hidden("ghostCount", InRender<&S::ghostCount>),
         Hidden("shadowMapWidth", InRender<&S::shadowMapWidth>, kMapSize),
         Hidden("shadowMapHeight", InRender<&S::shadowMapHeight>, kMapSize),
+        Hidden("renderScale", InRender<&S::renderScale>, SettingLimit{0.25, 1.0, false}),
 
         Slider("timeOfDay", InRender<&S::timeOfDay>, Section::Lights, "Time of day", 0.001f, 360.0f,
                SettingLimit{-2147483648.0, 2147483648.0, false}),

@@ -142,7 +142,7 @@ TEST(CFXAAProcessorGLTest, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
     const int size = 32;
     SetWindowSize(size, size);
     CFXAAProcessor fxaa;
-    fxaa.Init();
+    fxaa.Init(size, size);
 
     Upload(fxaa.texture, MakeImage(size, glm::vec3(0.3f, 0.5f, 0.7f)));
     fxaa.Apply();
@@ -182,7 +182,7 @@ TEST(CLensFlareProcessorGLTest, DownscaleCountsASmallSourceWhereverItLiesInItsBl
     settings.lensFlareScale = 1.0f;
     settings.lensFlareBias = -0.5f;
     CLensFlareProcessor flare;
-    flare.Init();
+    flare.Init(64, 64);
     GLuint source = 0;
     glGenTextures(1, &source);
     std::vector<float> seen;
@@ -217,6 +217,7 @@ protected:
     {
         saved = Switches{settings.bloom, settings.fxaa, settings.dof, settings.vignette, settings.showDofArea,
                          settings.toneMapping};
+        settings.renderScale = 1.0f;
         SetWindowSize(kWidth, kHeight);
         post.Init();
     }
@@ -229,6 +230,7 @@ protected:
         settings.vignette = saved.vignette;
         settings.showDofArea = saved.showDofArea;
         settings.toneMapping = saved.toneMapping;
+        settings.renderScale = 1.0f;
         EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     }
     void SetAll(bool on)
@@ -339,4 +341,66 @@ TEST_F(CPostProcessorGLTest, ToneCurvesAreDistinctAndMonotonic)
                 largest = std::max(largest, std::abs(curves[a][size_t(x)] - curves[b][size_t(x)]));
             EXPECT_GT(largest, 0.03f) << "curves " << a << " and " << b;
         }
+}
+
+namespace
+{
+glm::vec3 WindowPixel(int x, int y)
+{
+    glm::vec3 pixel(0.0f);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_FLOAT, &pixel.x);
+    return pixel;
+}
+
+glm::ivec2 TextureSize(GLuint texture)
+{
+    glm::ivec2 size(0);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.x);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.y);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return size;
+}
+}
+
+// At half the render scale every target is half the window and the picture
+// still fills the window, with or without FXAA; back at 1 the targets are the
+// window's again and the half-size ones are gone.
+TEST_F(CPostProcessorGLTest, RenderScaleSizesTheTargetsAndTheLastPassFillsTheWindow)
+{
+    SetAll(false);
+    Frame(glm::vec3(0.5f));
+    const glm::vec3 full = WindowPixel(kWidth - 1, kHeight - 1);
+    ASSERT_GT(full.r, 0.3f);
+    const GLuint fullSizeColour = post.sceneTextures[CPostProcessor::SceneColour];
+
+    settings.renderScale = 0.5f;
+    for (bool fxaa : {false, true})
+    {
+        settings.fxaa = fxaa;
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        Frame(glm::vec3(0.5f));
+        EXPECT_EQ(TextureSize(post.sceneTextures[CPostProcessor::SceneColour]), glm::ivec2(kWidth / 2, kHeight / 2));
+        EXPECT_EQ(TextureSize(post.fxaa.texture), glm::ivec2(kWidth / 2, kHeight / 2));
+        EXPECT_EQ(TextureSize(post.bloomBlur.textures[0]), glm::ivec2(kWidth / 2, kHeight / 2));
+        EXPECT_EQ(TextureSize(post.lensFlare.textures[CLensFlareProcessor::Details]), glm::ivec2(kWidth / 2, kHeight / 2));
+        EXPECT_FLOAT_EQ(post.bloomBlur.stepScale, 0.5f);
+        // Both corners of the window are written: the picture fills it.
+        EXPECT_NEAR(WindowPixel(kWidth - 1, kHeight - 1).r, full.r, 0.02f) << "fxaa " << fxaa;
+        EXPECT_NEAR(WindowPixel(0, 0).r, full.r, 0.02f) << "fxaa " << fxaa;
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(kWidth, kHeight)) << "for the interface";
+    }
+    EXPECT_FALSE(glIsTexture(fullSizeColour)) << "the full-size targets were freed";
+    const GLuint halfSizeColour = post.sceneTextures[CPostProcessor::SceneColour];
+
+    settings.renderScale = 1.0f;
+    Frame(glm::vec3(0.5f));
+    EXPECT_EQ(TextureSize(post.sceneTextures[CPostProcessor::SceneColour]), glm::ivec2(kWidth, kHeight));
+    EXPECT_FALSE(glIsTexture(halfSizeColour));
+    EXPECT_EQ(settings.renderTextures.at("Depth texture"), int32_t(post.sceneTextures[CPostProcessor::SceneDepth]));
 }
