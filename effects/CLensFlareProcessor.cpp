@@ -1,6 +1,5 @@
 #include "effects/CLensFlareProcessor.h"
 
-#include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "effects/EffectTarget.h"
 #include "effects/LensFlareMath.h"

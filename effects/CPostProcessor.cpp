@@ -140,9 +140,10 @@ void CPostProcessor::Apply()
     // At a render scale below 1 the composite, like FXAA's input, is drawn at
     // the render size, and the last pass fills the window from it, filtering.
     const bool scaled = renderSize != windowSize;
-    glBindFramebuffer(GL_FRAMEBUFFER, settings.fxaa || scaled ? fxaa.framebuffer : 0);
-    glViewport(0, 0, settings.fxaa || scaled ? renderSize.x : windowSize.x,
-               settings.fxaa || scaled ? renderSize.y : windowSize.y);
+    const bool toTarget = settings.fxaa || scaled;
+    const glm::ivec2 compositeSize = toTarget ? renderSize : windowSize;
+    glBindFramebuffer(GL_FRAMEBUFFER, toTarget ? fxaa.framebuffer : 0);
+    glViewport(0, 0, compositeSize.x, compositeSize.y);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     program.Use();
     SetCompositeUniforms();

@@ -14,12 +14,6 @@ const float kReferenceAmbient = 0.1f;
 const glm::vec3 kSunWarmth(1.0f, 0.95f, 0.86f);
 const glm::vec3 kMoonColour(0.55f, 0.68f, 1.0f);
 const float kMoonIntensity = 0.08f;
-
-float SmoothStep(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 }
 
 glm::vec3 OpenSkyLight(const DirectionalLight& sun)
@@ -29,13 +23,13 @@ glm::vec3 OpenSkyLight(const DirectionalLight& sun)
         return glm::vec3(0.0f);
     const glm::vec3 travel = sun.Direction / length;
     const float sunHeight = -travel.y;
-    const float day = SmoothStep(-0.1f, 0.3f, sunHeight);
-    const float flush = 1.0f - SmoothStep(0.0f, 0.3f, std::abs(sunHeight - 0.03f));
+    const float day = glm::smoothstep(-0.1f, 0.3f, sunHeight);
+    const float flush = 1.0f - glm::smoothstep(0.0f, 0.3f, std::abs(sunHeight - 0.03f));
     const glm::vec3 sky = (glm::mix(kNightSky, kDaySky, day) + kTwilightSky * flush) *
                           (sun.Base.AmbientIntensity / kReferenceAmbient);
     const glm::vec3 sunlight = sun.Base.Color * kSunWarmth * sun.Base.DiffuseIntensity * std::max(sunHeight, 0.0f);
     // At night the light's direction points up, towards the moon.
     const float moonUp = std::max(travel.y, 0.0f);
-    const glm::vec3 moonlight = kMoonColour * kMoonIntensity * SmoothStep(-0.05f, 0.2f, travel.y) * moonUp;
+    const glm::vec3 moonlight = kMoonColour * kMoonIntensity * glm::smoothstep(-0.05f, 0.2f, travel.y) * moonUp;
     return sky + sunlight + moonlight;
 }

@@ -32,9 +32,9 @@ const float kFlakeMark = 100.0;
 void main()
 {
     vec4 texel = texture(gSampler, vTexCoord);
-    if (texel.a * vFade < kCoverage)
-        discard;
     float coverage = texel.a * vFade;
+    if (coverage < kCoverage)
+        discard;
     outColor = vec4(gSceneLight * kFlakeAlbedo * SrgbToLinear(texel.rgb), coverage);
     outBright = vec4(0.0);
     outDepth = vec4(vec3(-kFlakeMark), step(kSeenCoverage, coverage));

@@ -125,19 +125,6 @@ TEST_F(CMainSceneGLTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
     EXPECT_EQ(scene->particles.params.genGravityVector, glm::vec3(1, -2, 3));
 }
 
-namespace
-{
-glm::ivec2 TextureSize(GLenum target, GLenum face, GLuint texture)
-{
-    glm::ivec2 size(0);
-    glBindTexture(target, texture);
-    glGetTexLevelParameteriv(face, 0, GL_TEXTURE_WIDTH, &size.x);
-    glGetTexLevelParameteriv(face, 0, GL_TEXTURE_HEIGHT, &size.y);
-    glBindTexture(target, 0);
-    return size;
-}
-}
-
 // A new shadow-map size makes the maps again before the next shadow pass; the
 // lamps' cube faces stay square, as wide as the larger side.
 TEST_F(CMainSceneGLTest, ShadowMapsFollowTheirSizeSettingBeforeTheNextShadowPass)
@@ -149,9 +136,9 @@ TEST_F(CMainSceneGLTest, ShadowMapsFollowTheirSizeSettingBeforeTheNextShadowPass
         settings.shadowMapHeight = size.y;
         scene->RenderShadowMaps();
         for (GLuint map : scene->cascadeShadowMap.shadowMaps)
-            EXPECT_EQ(TextureSize(GL_TEXTURE_2D, GL_TEXTURE_2D, map), size);
+            EXPECT_EQ(TextureSize(map), size);
         for (const CPointShadowMap* cube : scene->pointShadowMaps)
-            EXPECT_EQ(TextureSize(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_CUBE_MAP_NEGATIVE_Z, cube->cubeMap),
+            EXPECT_EQ(TextureSize(cube->cubeMap, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_CUBE_MAP_NEGATIVE_Z),
                       glm::ivec2(size.x));
         GLint viewport[4] = {};
         glGetIntegerv(GL_VIEWPORT, viewport);

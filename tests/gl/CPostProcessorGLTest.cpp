@@ -352,16 +352,6 @@ glm::vec3 WindowPixel(int x, int y)
     glReadPixels(x, y, 1, 1, GL_RGB, GL_FLOAT, &pixel.x);
     return pixel;
 }
-
-glm::ivec2 TextureSize(GLuint texture)
-{
-    glm::ivec2 size(0);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.x);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.y);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return size;
-}
 }
 
 // At half the render scale every target is half the window and the picture

@@ -53,3 +53,13 @@ unsigned int TakeGlError()
     }
     return first;
 }
+
+glm::ivec2 TextureSize(GLuint texture, GLenum target, GLenum image)
+{
+    glm::ivec2 size(0);
+    glBindTexture(target, texture);
+    glGetTexLevelParameteriv(image, 0, GL_TEXTURE_WIDTH, &size.x);
+    glGetTexLevelParameteriv(image, 0, GL_TEXTURE_HEIGHT, &size.y);
+    glBindTexture(target, 0);
+    return size;
+}

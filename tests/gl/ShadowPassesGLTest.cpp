@@ -98,6 +98,19 @@ protected:
         settings.dirLight.Base.DiffuseIntensity = diffuse;
     }
 
+    // One lamp, casting shadows into the cube map, as the only point light.
+    void UseShadowingLamp(const glm::vec3& position)
+    {
+        PointLight lamp;
+        lamp.Base.Color = glm::vec3(1.0f);
+        lamp.Base.DiffuseIntensity = 3.0f;
+        lamp.Position = position;
+        lamp.Atten = {1.0f, 0.09f, 0.032f};
+        lamp.ShadowMapEnabled = true;
+        lamp.ShadowMap = 0;
+        settings.pointLights = {lamp};
+    }
+
     void RenderFrame()
     {
         RenderCascadePass(cascades, {depth, opaqueDepth}, objects);
@@ -234,14 +247,7 @@ TEST_F(ShadowPassesGLTest, ShadowsStayAtAnotherMapSize)
     EXPECT_LT(BrightnessAt(behind), 0.35f * BrightnessAt(open)) << "the sun's shadow";
 
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f);
-    PointLight lamp;
-    lamp.Base.Color = glm::vec3(1.0f);
-    lamp.Base.DiffuseIntensity = 3.0f;
-    lamp.Position = {-2.5f, 1.0f, 0.0f};
-    lamp.Atten = {1.0f, 0.09f, 0.032f};
-    lamp.ShadowMapEnabled = true;
-    lamp.ShadowMap = 0;
-    settings.pointLights = {lamp};
+    UseShadowingLamp({-2.5f, 1.0f, 0.0f});
     RenderFrame();
     const glm::vec3 shadowed(2.5f, 0.0f, 0.0f), lit(-2.5f, 0.0f, -5.0f);
     EXPECT_LT(BrightnessAt(shadowed), 0.5f * BrightnessAt(lit)) << "the lamp's shadow";
@@ -250,14 +256,7 @@ TEST_F(ShadowPassesGLTest, ShadowsStayAtAnotherMapSize)
 TEST_F(ShadowPassesGLTest, LampShadowFallsOnTheFarSideOfTheBox)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
-    PointLight lamp;
-    lamp.Base.Color = glm::vec3(1.0f);
-    lamp.Base.DiffuseIntensity = 3.0f;
-    lamp.Position = {-2.5f, 1.0f, 0.0f};
-    lamp.Atten = {1.0f, 0.09f, 0.032f};
-    lamp.ShadowMapEnabled = true;
-    lamp.ShadowMap = 0;
-    settings.pointLights = {lamp};
+    UseShadowingLamp({-2.5f, 1.0f, 0.0f});
     RenderFrame();
     // Both points lie 5.1 units from the lamp at the same angle; only the box separates them.
     const glm::vec3 shadowed(2.5f, 0.0f, 0.0f), lit(-2.5f, 0.0f, -5.0f);
@@ -351,14 +350,7 @@ TEST_F(ShadowPassesGLTest, ABoxAboveTheViewBetweenTheSunAndTheCascadeStillShadow
 TEST_F(ShadowPassesGLTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeFace)
 {
     SetSun({0.0f, -1.0f, 0.0f}, 0.0f); // ambient only
-    PointLight lamp;
-    lamp.Base.Color = glm::vec3(1.0f);
-    lamp.Base.DiffuseIntensity = 3.0f;
-    lamp.Position = {0.0f, 2.0f, -24.0f};
-    lamp.Atten = {1.0f, 0.09f, 0.032f};
-    lamp.ShadowMapEnabled = true;
-    lamp.ShadowMap = 0;
-    settings.pointLights = {lamp};
+    UseShadowingLamp({0.0f, 2.0f, -24.0f});
     objects[1].position = {0.0f, 0.0f, -19.0f};
     const glm::vec3 receiver(0.0f, 0.0f, -8.0f); // behind the box as the lamp sees it, in the +z face
     ASSERT_FALSE(BoxOnScreen());
