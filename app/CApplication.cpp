@@ -248,6 +248,7 @@ void CApplication::RenderFrame()
 
     BuildInfoWindow();
     deltaTime = AdvanceFrameClock(GetClockMs(), lastFrameClock);
+    HoldTargetFrameTime();
     if (showMenu)
     {
         ImGui::Render();
@@ -260,6 +261,20 @@ void CApplication::RenderFrame()
     if (onBeforeSwap)
         onBeforeSwap();
     SDL_GL_SwapWindow(window);
+}
+
+// While it is on, the automatic render scale weighs the frame just timed; the
+// next frame is drawn at the scale it returns.
+void CApplication::HoldTargetFrameTime()
+{
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    if (!settings.autoRenderScale)
+    {
+        autoScale = AutoScaleState();
+        return;
+    }
+    settings.renderScale =
+        NextRenderScale(autoScale, deltaTime * 1000.0f, settings.renderScale, settings.targetFrameTime);
 }
 
 void CApplication::Shutdown()

@@ -9,6 +9,7 @@
 #include "core/CCamera.h"
 #include "core/IScene.h"
 #include "core/Matrix4.h"
+#include "effects/AutoRenderScale.h"
 #include "effects/CPostProcessor.h"
 #include "shaders/CShader.h"
 #include "shaders/CShaderProgram.h"
@@ -72,4 +73,7 @@ private:
     void DestroyTextRenderer();
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void BuildInfoWindow();
+    void HoldTargetFrameTime();
+
+    AutoScaleState autoScale;
 };

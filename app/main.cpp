@@ -1,5 +1,9 @@
+#include <GL/glew.h>
+#include <cstdio>
+
 #include "app/CApplication.h"
 #include "app/ResourceLocation.h"
+#include "app/SoftwareRendererHint.h"
 #include "core/Clock.h"
 #include "scene/CMainScene.h"
 
@@ -12,6 +16,12 @@ int main(int, char**)
     app.scene = scene;
     if (app.Init("Kestrune"))
     {
+        const std::string hint = SoftwareRendererHint(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+        if (!hint.empty())
+        {
+            std::printf("%s\n", hint.c_str());
+            std::fflush(stdout);
+        }
         app.lastFrameClock = GetClockMs();
         app.deltaTime = 0.0f;
         while (!app.quit)

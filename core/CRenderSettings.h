@@ -44,6 +44,10 @@ public:
     // The sky, the scene and the post chain are drawn at this share of the
     // window's size (0.25 to 1); the last pass fills the window from it.
     float renderScale = 1.0f;
+    // While on, the render scale follows the frame time: it is lowered or
+    // raised, within its range, to hold `targetFrameTime` milliseconds.
+    bool autoRenderScale = false;
+    float targetFrameTime = 100.0f;
     std::array<std::array<float, 6>, kCascadeCount> cascadeOrthoBounds = {};
     float timeOfDay = 36.5f;
     std::map<std::string, int32_t> renderTextures = {{"None", -1}};

@@ -14,13 +14,30 @@ void CBlurProcessor::Init(int width, int height, int32_t passes)
 {
     passCount = passes;
     quad.Create();
+    CreateTargets(width, height);
+    program.Create();
+    initialized = true;
+}
+
+void CBlurProcessor::CreateTargets(int width, int height)
+{
     glGenFramebuffers(2, framebuffers);
     glGenTextures(2, textures);
     for (int i = 0; i < 2; ++i)
         BuildEffectTarget(framebuffers[i], textures[i], width, height,
                           "[GL] BlurProcessor framebuffer is not complete!\n");
-    program.Create();
-    initialized = true;
+}
+
+void CBlurProcessor::DestroyTargets()
+{
+    glDeleteFramebuffers(2, framebuffers);
+    glDeleteTextures(2, textures);
+}
+
+void CBlurProcessor::Resize(int width, int height)
+{
+    DestroyTargets();
+    CreateTargets(width, height);
 }
 
 GLuint CBlurProcessor::Apply(GLuint input)
@@ -48,8 +65,7 @@ void CBlurProcessor::Destroy()
 {
     if (!initialized)
         return;
-    glDeleteFramebuffers(2, framebuffers);
-    glDeleteTextures(2, textures);
+    DestroyTargets();
     quad.Destroy();
     program.Destroy();
     initialized = false;

@@ -18,6 +18,8 @@ public:
     // Blurs `input` into the caller's viewport; returns target B for an odd
     // pass count and target A for an even one (A untouched for 0 passes).
     GLuint Apply(GLuint input);
+    // New targets at another size; the program and the pass count stay.
+    void Resize(int width, int height);
     void Destroy();
 
     EffectQuad quad;
@@ -29,4 +31,8 @@ public:
     // takes that share, so that the blur reaches as far in window pixels.
     float stepScale = 1.0f;
     bool initialized = false;
+
+private:
+    void CreateTargets(int width, int height);
+    void DestroyTargets();
 };

@@ -13,14 +13,31 @@ const float kReduceMul = 0.0f;
 
 void CFXAAProcessor::Init(int width, int height)
 {
+    quad.Create();
+    CreateTarget(width, height);
+    program.Create();
+    initialized = true;
+}
+
+void CFXAAProcessor::CreateTarget(int width, int height)
+{
     this->width = width;
     this->height = height;
-    quad.Create();
     glGenFramebuffers(1, &framebuffer);
     glGenTextures(1, &texture);
     BuildEffectTarget(framebuffer, texture, width, height, "[GL] FXAAProcessor framebuffer is not complete!\n");
-    program.Create();
-    initialized = true;
+}
+
+void CFXAAProcessor::DestroyTarget()
+{
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+}
+
+void CFXAAProcessor::Resize(int width, int height)
+{
+    DestroyTarget();
+    CreateTarget(width, height);
 }
 
 void CFXAAProcessor::Apply()
@@ -43,8 +60,7 @@ void CFXAAProcessor::Destroy()
 {
     if (!initialized)
         return;
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &texture);
+    DestroyTarget();
     quad.Destroy();
     program.Destroy();
     initialized = false;

@@ -13,6 +13,8 @@ class CFXAAProcessor
 public:
     void Init(int width, int height);
     void Apply();
+    // A new target at another size; the program stays.
+    void Resize(int width, int height);
     void Destroy();
 
     EffectQuad quad;
@@ -21,4 +23,8 @@ public:
     GLuint texture = 0;
     int width = 0, height = 0;
     bool initialized = false;
+
+private:
+    void CreateTarget(int width, int height);
+    void DestroyTarget();
 };

@@ -13,25 +13,45 @@ const GLint kSourceUnit = 0, kDirtUnit = 1, kStarburstUnit = 2, kLensColourUnit 
 
 void CLensFlareProcessor::Init(int width, int height)
 {
+    quad.Create();
+    CreateTargets(width, height);
+    downscaleProgram.Create();
+    featuresProgram.Create();
+    detailsProgram.Create();
+    const glm::ivec2 small = LensFlareSmallSize(width, height);
+    blur.Init(small.x, small.y, kBlurPasses);
+    lensColour.LoadTexture2D("Resources\\Textures\\lenscolor.png", false);
+    lensDirt.LoadTexture2D("Resources\\Textures\\lensdirt.png", false);
+    starburst.LoadTexture2D("Resources\\Textures\\lensstar.png", false);
+    initialized = true;
+}
+
+void CLensFlareProcessor::CreateTargets(int width, int height)
+{
     this->width = width;
     this->height = height;
     const glm::ivec2 small = LensFlareSmallSize(width, height);
     const glm::ivec2 sizes[TargetCount] = {small, small, glm::ivec2(width, height)};
-    quad.Create();
     glGenFramebuffers(TargetCount, framebuffers);
     glGenTextures(TargetCount, textures);
     for (int i = 0; i < TargetCount; ++i)
         BuildEffectTarget(framebuffers[i], textures[i], sizes[i].x, sizes[i].y,
                           "[GL] LensFlareProcessor framebuffer is not complete!\n");
     CRenderSettings::GetInstance().renderTextures["LensFlare"] = int32_t(textures[Details]);
-    downscaleProgram.Create();
-    featuresProgram.Create();
-    detailsProgram.Create();
-    blur.Init(small.x, small.y, kBlurPasses);
-    lensColour.LoadTexture2D("Resources\\Textures\\lenscolor.png", false);
-    lensDirt.LoadTexture2D("Resources\\Textures\\lensdirt.png", false);
-    starburst.LoadTexture2D("Resources\\Textures\\lensstar.png", false);
-    initialized = true;
+}
+
+void CLensFlareProcessor::DestroyTargets()
+{
+    glDeleteFramebuffers(TargetCount, framebuffers);
+    glDeleteTextures(TargetCount, textures);
+}
+
+void CLensFlareProcessor::Resize(int width, int height)
+{
+    DestroyTargets();
+    CreateTargets(width, height);
+    const glm::ivec2 small = LensFlareSmallSize(width, height);
+    blur.Resize(small.x, small.y);
 }
 
 void CLensFlareProcessor::BeginTarget(Target target) const
@@ -106,8 +126,7 @@ void CLensFlareProcessor::Destroy()
 {
     if (!initialized)
         return;
-    glDeleteFramebuffers(TargetCount, framebuffers);
-    glDeleteTextures(TargetCount, textures);
+    DestroyTargets();
     blur.Destroy();
     quad.Destroy();
     downscaleProgram.Destroy();

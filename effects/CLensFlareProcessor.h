@@ -21,6 +21,8 @@ public:
     // Returns the details target, valid until the next Apply. Leaves the
     // viewport at the size it was made for.
     GLuint Apply(GLuint brightTexture);
+    // New targets for another size; the programs and the lens images stay.
+    void Resize(int width, int height);
     void Destroy();
 
     enum Target
@@ -45,6 +47,8 @@ public:
     bool initialized = false;
 
 private:
+    void CreateTargets(int width, int height);
+    void DestroyTargets();
     void DrawDownscale(GLuint brightTexture);
     void DrawFeatures();
     void DrawDetails(GLuint blurred);

@@ -46,36 +46,48 @@ void CPostProcessor::Init()
 {
     quad.Create();
     program.Create();
-    CreateTargets();
-    initialized = true;
-}
-
-// The scene framebuffer and every effect's targets, at the render size.
-void CPostProcessor::CreateTargets()
-{
-    const CApplication& app = CApplication::GetInstance();
-    const float scale = CRenderSettings::GetInstance().renderScale;
-    renderSize = RenderSize(app.width, app.height, scale);
-    windowSize = glm::ivec2(app.width, app.height);
+    MeasureSizes();
     CreateSceneFramebuffer(renderSize.x, renderSize.y);
     bloomBlur.Init(renderSize.x, renderSize.y, kBloomPasses);
     fxaa.Init(renderSize.x, renderSize.y);
     lensFlare.Init(renderSize.x, renderSize.y);
-    // Blurs reach as far in window pixels at any scale.
-    bloomBlur.stepScale = lensFlare.blur.stepScale = float(renderSize.x) / float(app.width);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    FitBlurSteps();
+    initialized = true;
 }
 
-void CPostProcessor::DestroyTargets()
+void CPostProcessor::MeasureSizes()
+{
+    const CApplication& app = CApplication::GetInstance();
+    renderSize = RenderSize(app.width, app.height, CRenderSettings::GetInstance().renderScale);
+    windowSize = glm::ivec2(app.width, app.height);
+}
+
+// Blurs reach as far in window pixels at any scale.
+void CPostProcessor::FitBlurSteps()
+{
+    bloomBlur.stepScale = lensFlare.blur.stepScale = float(renderSize.x) / float(windowSize.x);
+}
+
+void CPostProcessor::DestroySceneFramebuffer()
 {
     glDeleteFramebuffers(1, &framebuffer);
     glDeleteTextures(SceneTargetCount, sceneTextures);
     glDeleteRenderbuffers(1, &depthStencil);
     framebuffer = depthStencil = 0;
     std::fill(std::begin(sceneTextures), std::end(sceneTextures), 0u);
-    bloomBlur.Destroy();
-    fxaa.Destroy();
-    lensFlare.Destroy();
+}
+
+// Every target again at the new render size. The programs stay, so a change
+// of scale costs no more than making the textures.
+void CPostProcessor::ResizeTargets()
+{
+    MeasureSizes();
+    DestroySceneFramebuffer();
+    CreateSceneFramebuffer(renderSize.x, renderSize.y);
+    bloomBlur.Resize(renderSize.x, renderSize.y);
+    fxaa.Resize(renderSize.x, renderSize.y);
+    lensFlare.Resize(renderSize.x, renderSize.y);
+    FitBlurSteps();
 }
 
 void CPostProcessor::BeginScenePass()
@@ -85,10 +97,7 @@ void CPostProcessor::BeginScenePass()
     const CApplication& app = CApplication::GetInstance();
     if (RenderSize(app.width, app.height, CRenderSettings::GetInstance().renderScale) != renderSize ||
         windowSize != glm::ivec2(app.width, app.height))
-    {
-        DestroyTargets();
-        CreateTargets();
-    }
+        ResizeTargets();
     glViewport(0, 0, renderSize.x, renderSize.y);
     glCullFace(GL_BACK);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
@@ -171,7 +180,10 @@ void CPostProcessor::Destroy()
 {
     if (!initialized)
         return;
-    DestroyTargets();
+    DestroySceneFramebuffer();
+    bloomBlur.Destroy();
+    fxaa.Destroy();
+    lensFlare.Destroy();
     quad.Destroy();
     program.Destroy();
     initialized = false;

@@ -45,9 +45,11 @@ public:
     bool initialized = false;
 
 private:
-    void CreateTargets();
-    void DestroyTargets();
+    void MeasureSizes();
+    void FitBlurSteps();
+    void ResizeTargets();
     void CreateSceneFramebuffer(int width, int height);
+    void DestroySceneFramebuffer();
     void FillWindowFrom(GLuint source) const;
     void SetCompositeUniforms() const;
     void BindCompositeTextures(GLuint bloom, GLuint flare) const;

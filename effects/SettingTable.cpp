@@ -5,6 +5,7 @@
 #include "core/CRenderSettings.h"
 #include "effects/CParticleSystem.h"
 #include "effects/ParticleParams.h"
+#include "effects/RenderSize.h"
 
 namespace
 {
@@ -61,9 +62,9 @@ Setting Hidden(const char* name, SettingLocator locate, std::optional<SettingLim
 }
 
 Setting Slider(const char* name, SettingLocator locate, Section section, const char* label, float minimum,
-               float maximum, std::optional<SettingLimit> limit = std::nullopt)
+               float maximum, std::optional<SettingLimit> limit = std::nullopt, const char* format = "%.3f")
 {
-    return {name, locate, section, PanelWidget::Slider, label, minimum, maximum, 0.0f, "%.3f", limit};
+    return {name, locate, section, PanelWidget::Slider, label, minimum, maximum, 0.0f, format, limit};
 }
 
 Setting Drag(const char* name, SettingLocator locate, Section section, const char* label, float speed,
@@ -95,7 +96,6 @@ std::vector<Setting> MakeTable()
         Hidden("ghostCount", InRender<&S::ghostCount>),
         Hidden("shadowMapWidth", InRender<&S::shadowMapWidth>, kMapSize),
         Hidden("shadowMapHeight", InRender<&S::shadowMapHeight>, kMapSize),
-        Hidden("renderScale", InRender<&S::renderScale>, SettingLimit{0.25, 1.0, false}),
 
         Slider("timeOfDay", InRender<&S::timeOfDay>, Section::Lights, "Time of day", 0.001f, 360.0f,
                SettingLimit{-2147483648.0, 2147483648.0, false}),
@@ -148,6 +148,13 @@ std::vector<Setting> MakeTable()
         Widget("showDofArea", InRender<&S::showDofArea>, Section::Debug, PanelWidget::Checkbox, "Show DOF area"),
         Widget("selectedRenderTexture", InRender<&S::selectedRenderTexture>, Section::Debug,
                PanelWidget::RenderTexture, "Render texture", SettingLimit{-1.0, 2147483647.0, false}),
+
+        Slider("renderScale", InRender<&S::renderScale>, Section::Quality, "Render scale", kRenderScaleMin,
+               kRenderScaleMax, SettingLimit{kRenderScaleMin, kRenderScaleMax, false}),
+        Widget("autoRenderScale", InRender<&S::autoRenderScale>, Section::Quality, PanelWidget::Checkbox,
+               "Auto render scale"),
+        Slider("targetFrameTime", InRender<&S::targetFrameTime>, Section::Quality, "Target frame (ms)", 10.0f,
+               500.0f, SettingLimit{1.0, 60000.0, false}, "%.0f"),
     };
 }
 }

@@ -30,6 +30,7 @@ enum class PanelSection
     PostProcessing,
     Particles,
     Debug,
+    Quality,
 };
 
 // How the panel shows a setting. A value typed into a slider or a drag is held

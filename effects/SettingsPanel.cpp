@@ -8,6 +8,7 @@
 #include "core/SceneObject.h"
 #include "effects/ParticleParams.h"
 #include "effects/RenderTextureList.h"
+#include "effects/SettingPresets.h"
 #include "effects/SettingTable.h"
 
 namespace
@@ -109,6 +110,19 @@ void DrawSettings(PanelSection section, const SettingOwners& owners)
             DrawSetting(setting, owners);
 }
 
+// The preset whose values the settings hold ("Custom" once one is edited);
+// picking one sets its values.
+void DrawPresetCombo(const SettingOwners& owners)
+{
+    const SettingPreset* current = MatchingPreset(owners);
+    if (!ImGui::BeginCombo("Preset", current != nullptr ? current->name : "Custom"))
+        return;
+    for (const SettingPreset& preset : SettingPresets())
+        if (ImGui::Selectable(preset.name, &preset == current))
+            ApplyPreset(preset, owners);
+    ImGui::EndCombo();
+}
+
 // A section that holds settings only.
 void DrawSettingsSection(const char* label, PanelSection section, const SettingOwners& owners)
 {
@@ -163,4 +177,13 @@ void DrawParticlesSection(const SettingOwners& owners, int32_t particleCount)
 void DrawDebugSection(const SettingOwners& owners)
 {
     DrawSettingsSection("Debug", PanelSection::Debug, owners);
+}
+
+void DrawQualitySection(const SettingOwners& owners)
+{
+    if (!BeginSection("Quality"))
+        return;
+    DrawPresetCombo(owners);
+    DrawSettings(PanelSection::Quality, owners);
+    ImGui::Unindent();
 }

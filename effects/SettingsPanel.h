@@ -18,6 +18,9 @@ void DrawPostProcessingSection(const SettingOwners& owners);
 // Opens with the particle count.
 void DrawParticlesSection(const SettingOwners& owners, int32_t particleCount);
 void DrawDebugSection(const SettingOwners& owners);
+// "Quality": the preset combo, then the render scale and its automatic control
+// (the slider shows the scale the control holds).
+void DrawQualitySection(const SettingOwners& owners);
 
 // "Spawn rate" as stored: truncated toward zero and kept within the slider's
 // 1 to 5000 (a typed-in value may lie outside it).

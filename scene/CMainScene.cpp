@@ -221,6 +221,7 @@ void CMainScene::RenderUI()
     DrawPostProcessingSection(owners);
     DrawParticlesSection(owners, particles.particleCount);
     DrawDebugSection(owners);
+    DrawQualitySection(owners);
 }
 
 void CMainScene::Release()

@@ -149,7 +149,7 @@ TEST_F(CaptureToolTest, SetTakesScalarSettingsByName)
     EXPECT_EQ(ErrorLines(result.output), "");
 
     for (const char* bad : {"--set blom=1", "--set exposure=1.2x", "--set ghostCount=2.5", "--set exposure=0.1@0"})
-        ExpectRefused(bad, "(accepted: bloom, dof, dofFalloff, ");
+        ExpectRefused(bad, "(accepted: autoRenderScale, bloom, dof, ");
 }
 
 TEST_F(CaptureToolTest, DumpsTheRegisteredTexturesAsPngs)

@@ -13,6 +13,7 @@
 #include "effects/CFXAAProcessor.h"
 #include "effects/CLensFlareProcessor.h"
 #include "effects/CPostProcessor.h"
+#include "effects/LensFlareMath.h"
 
 namespace
 {
@@ -363,7 +364,18 @@ TEST_F(CPostProcessorGLTest, RenderScaleSizesTheTargetsAndTheLastPassFillsTheWin
     Frame(glm::vec3(0.5f));
     const glm::vec3 full = WindowPixel(kWidth - 1, kHeight - 1);
     ASSERT_GT(full.r, 0.3f);
-    const GLuint fullSizeColour = post.sceneTextures[CPostProcessor::SceneColour];
+    const std::vector<GLuint> fullSizeTargets = {post.sceneTextures[CPostProcessor::SceneColour],
+                                                 post.sceneTextures[CPostProcessor::SceneDepth],
+                                                 post.fxaa.texture,
+                                                 post.bloomBlur.textures[0],
+                                                 post.bloomBlur.textures[1],
+                                                 post.lensFlare.textures[CLensFlareProcessor::Downscale],
+                                                 post.lensFlare.textures[CLensFlareProcessor::Details],
+                                                 post.lensFlare.blur.textures[1]};
+    // A change of scale makes textures only: the programs are kept, not compiled again.
+    const std::vector<GLuint> programs = {post.program.programId, post.fxaa.program.programId,
+                                          post.bloomBlur.program.programId, post.lensFlare.detailsProgram.programId,
+                                          post.lensFlare.blur.program.programId};
 
     settings.renderScale = 0.5f;
     for (bool fxaa : {false, true})
@@ -385,7 +397,14 @@ TEST_F(CPostProcessorGLTest, RenderScaleSizesTheTargetsAndTheLastPassFillsTheWin
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(kWidth, kHeight)) << "for the interface";
     }
-    EXPECT_FALSE(glIsTexture(fullSizeColour)) << "the full-size targets were freed";
+    for (GLuint texture : fullSizeTargets)
+        EXPECT_FALSE(glIsTexture(texture)) << "the full-size targets were freed: " << texture;
+    EXPECT_EQ(post.program.programId, programs[0]);
+    EXPECT_EQ(post.fxaa.program.programId, programs[1]);
+    EXPECT_EQ(post.bloomBlur.program.programId, programs[2]);
+    EXPECT_EQ(post.lensFlare.detailsProgram.programId, programs[3]);
+    EXPECT_EQ(post.lensFlare.blur.program.programId, programs[4]);
+    EXPECT_EQ(TextureSize(post.lensFlare.blur.textures[1]), LensFlareSmallSize(kWidth / 2, kHeight / 2));
     const GLuint halfSizeColour = post.sceneTextures[CPostProcessor::SceneColour];
 
     settings.renderScale = 1.0f;

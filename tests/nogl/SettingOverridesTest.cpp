@@ -27,7 +27,7 @@ protected:
         std::string error;
         EXPECT_FALSE(ParseSettingOverride(text, error)) << text;
         EXPECT_EQ(error.find('\n'), std::string::npos) << "one line: " << error;
-        EXPECT_NE(error.find("(accepted: bloom, dof, dofFalloff, "), std::string::npos) << error;
+        EXPECT_NE(error.find("(accepted: autoRenderScale, bloom, dof, "), std::string::npos) << error;
         return error;
     }
 

@@ -3,7 +3,8 @@
 #include <SDL2/SDL.h>
 #include <sstream>
 
-#include "NumberText.h"
+#include "core/NumberText.h"
+#include "effects/SettingPresets.h"
 #include "core/FormatString.h"
 
 namespace
@@ -77,12 +78,28 @@ bool ParseSetting(const std::string& text, CaptureOptions& options, std::string&
     return setting.has_value();
 }
 
+bool ParsePresetName(const std::string& name, CaptureOptions& options, std::string& error)
+{
+    const SettingPreset* preset = FindPreset(name);
+    if (preset == nullptr)
+    {
+        error = "unknown preset '" + name + "' (accepted: " + PresetNames() + ")";
+        return false;
+    }
+    const std::optional<std::vector<SettingOverride>> values = ParsePreset(*preset, error);
+    if (values)
+        options.presetSettings = *values;
+    return values.has_value();
+}
+
 // Applies one option that takes a value; false when the value is malformed,
 // with `error` set where the option has more to say than "bad value".
 bool ApplyValue(const std::string& option, const std::string& value, CaptureOptions& options, std::string& error)
 {
     if (option == "--set")
         return ParseSetting(value, options, error);
+    if (option == "--preset")
+        return ParsePresetName(value, options, error);
     if (option == "--frames")
         return ParseInt(value, 1, options.frames);
     if (option == "--warmup")
@@ -155,7 +172,7 @@ std::string NameList(const std::string& label, const std::vector<std::string>& n
 bool TakesValue(const std::string& option)
 {
     for (const char* name : {"--frames", "--warmup", "--step-ms", "--mark-ms", "--time-of-day", "--camera", "--hold",
-                             "--click", "--out", "--report", "--set", "--dump-textures", "--dump-shaders"})
+                             "--click", "--out", "--report", "--set", "--preset", "--dump-textures", "--dump-shaders"})
         if (option == name)
             return true;
     return false;
@@ -243,6 +260,8 @@ std::string CaptureUsage()
            NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +
            NameList("X,Y", SettingNames(SettingType::Vector2)) +
            NameList("X,Y,Z", SettingNames(SettingType::Vector3)) +
+           "  --preset NAME            set a quality preset's values after start-up, before any\n"
+           "                           --set (a later --preset replaces an earlier one): " + PresetNames() + "\n" +
            "  --hide-ui                do not draw the user interface\n"
            "  --bench                  finish the GPU work of each stage before its mark, so stage\n"
            "                           times are real, and print frame-time statistics; also\n"

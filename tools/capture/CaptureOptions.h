@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "SettingOverrides.h"
+#include "effects/SettingOverrides.h"
 
 // A key held down over a range of frames (frames count from 1, both ends included).
 struct HeldKey
@@ -39,6 +39,7 @@ struct CaptureOptions
     std::optional<float> timeOfDay;
     std::optional<CameraPose> camera;
     std::vector<HeldKey> heldKeys;
+    std::vector<SettingOverride> presetSettings; // --preset's values, set before any --set
     std::vector<SettingOverride> settings;
     std::vector<MouseClick> clicks;
     bool hideUi = false;

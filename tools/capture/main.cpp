@@ -69,6 +69,7 @@ void ApplySettings(const CaptureOptions& options, CApplication& app, CMainScene&
 {
     if (options.timeOfDay)
         CRenderSettings::GetInstance().timeOfDay = *options.timeOfDay;
+    ApplySettingOverrides(options.presetSettings, 0, Targets(scene));
     ApplySettingOverrides(options.settings, 0, Targets(scene));
     if (options.hideUi)
         app.showMenu = false;

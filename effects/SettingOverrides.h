@@ -33,6 +33,8 @@ struct SettingOverride
 std::optional<SettingOverride> ParseSettingOverride(const std::string& text, std::string& error);
 
 void ApplySettingOverride(const SettingOverride& setting, const SettingOwners& owners);
+// Whether the owners hold the override's value (false while its record is not there).
+bool SettingOverrideHeld(const SettingOverride& setting, const SettingOwners& owners);
 // Applies, in order, the overrides meant for `frame` (0: right after start-up).
 void ApplySettingOverrides(const std::vector<SettingOverride>& settings, int frame, const SettingOwners& owners);
 

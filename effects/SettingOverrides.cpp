@@ -1,10 +1,10 @@
-#include "SettingOverrides.h"
+#include "effects/SettingOverrides.h"
 
 #include <algorithm>
 #include <climits>
 #include <type_traits>
 
-#include "NumberText.h"
+#include "core/NumberText.h"
 #include "core/CRenderSettings.h"
 #include "core/FormatString.h"
 #include "effects/ParticleParams.h"
@@ -131,6 +131,16 @@ void ApplySettingOverride(const SettingOverride& setting, const SettingOwners& o
             using Field = std::remove_pointer_t<decltype(target)>;
             if (target != nullptr)
                 *target = std::get<Field>(setting.value);
+        },
+        setting.setting->locate(owners));
+}
+
+bool SettingOverrideHeld(const SettingOverride& setting, const SettingOwners& owners)
+{
+    return std::visit(
+        [&](auto* target) {
+            using Field = std::remove_pointer_t<decltype(target)>;
+            return target != nullptr && *target == std::get<Field>(setting.value);
         },
         setting.setting->locate(owners));
 }

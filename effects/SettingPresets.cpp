@@ -1,0 +1,77 @@
+#include "effects/SettingPresets.h"
+
+#include <algorithm>
+
+namespace
+{
+// Shadow-map sizes, render scale and snowfall buy the most time for the least
+// picture on a renderer without a GPU (see the README's "Without a GPU").
+const std::vector<SettingPreset> kPresets = {
+    {"Full", {"renderScale=1", "autoRenderScale=0", "shadowMapWidth=1600", "shadowMapHeight=1600"}},
+    {"Balanced", {"renderScale=0.5", "autoRenderScale=0", "shadowMapWidth=1024", "shadowMapHeight=1024"}},
+    {"Fast", {"renderScale=0.25", "autoRenderScale=0", "shadowMapWidth=512", "shadowMapHeight=512"}},
+    {"Auto", {"autoRenderScale=1", "shadowMapWidth=512", "shadowMapHeight=512"}},
+};
+
+// The overrides of a preset known to parse.
+std::vector<SettingOverride> ParsedValues(const SettingPreset& preset)
+{
+    std::string error;
+    return ParsePreset(preset, error).value_or(std::vector<SettingOverride>());
+}
+}
+
+const std::vector<SettingPreset>& SettingPresets()
+{
+    return kPresets;
+}
+
+const SettingPreset* FindPreset(const std::string& name)
+{
+    const auto found =
+        std::find_if(kPresets.begin(), kPresets.end(), [&](const SettingPreset& preset) { return name == preset.name; });
+    return found != kPresets.end() ? &*found : nullptr;
+}
+
+std::string PresetNames()
+{
+    std::string names;
+    for (const SettingPreset& preset : kPresets)
+        names += (names.empty() ? "" : ", ") + std::string(preset.name);
+    return names;
+}
+
+std::optional<std::vector<SettingOverride>> ParsePreset(const SettingPreset& preset, std::string& error)
+{
+    std::vector<SettingOverride> values;
+    for (const char* text : preset.values)
+    {
+        std::string problem;
+        const std::optional<SettingOverride> value = ParseSettingOverride(text, problem);
+        if (!value || value->frame != 0)
+        {
+            error = "preset '" + std::string(preset.name) + "': " + (value ? "'" + std::string(text) + "' names a frame" : problem);
+            return std::nullopt;
+        }
+        values.push_back(*value);
+    }
+    return values;
+}
+
+void ApplyPreset(const SettingPreset& preset, const SettingOwners& owners)
+{
+    for (const SettingOverride& value : ParsedValues(preset))
+        ApplySettingOverride(value, owners);
+}
+
+const SettingPreset* MatchingPreset(const SettingOwners& owners)
+{
+    for (const SettingPreset& preset : kPresets)
+    {
+        const std::vector<SettingOverride> values = ParsedValues(preset);
+        if (std::all_of(values.begin(), values.end(),
+                        [&](const SettingOverride& value) { return SettingOverrideHeld(value, owners); }))
+            return &preset;
+    }
+    return nullptr;
+}
