@@ -39,6 +39,8 @@ public:
     float dofFalloff = 0.188f;
     float dofMaxBlur = 1.0f;
     std::array<float, kCascadeCount + 1> cascadeSplits = {0.5f, 70.0f, 120.0f, 210.0f, 1500.0f};
+    // Off: the lamps cast no shadows, and their cube maps are neither drawn nor read.
+    bool lampShadows = true;
     int32_t shadowMapWidth = 1600;
     int32_t shadowMapHeight = 1600;
     // The sky, the scene and the post chain are drawn at this share of the

@@ -151,6 +151,7 @@ std::vector<Setting> MakeTable()
 
         Slider("renderScale", InRender<&S::renderScale>, Section::Quality, "Render scale", kRenderScaleMin,
                kRenderScaleMax, SettingLimit{kRenderScaleMin, kRenderScaleMax, false}),
+        Widget("lampShadows", InRender<&S::lampShadows>, Section::Quality, PanelWidget::Checkbox, "Lamp shadows"),
         Widget("autoRenderScale", InRender<&S::autoRenderScale>, Section::Quality, PanelWidget::Checkbox,
                "Auto render scale"),
         Slider("targetFrameTime", InRender<&S::targetFrameTime>, Section::Quality, "Target frame (ms)", 10.0f,

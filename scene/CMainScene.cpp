@@ -154,6 +154,9 @@ void CMainScene::Update()
         objects[0].position = settings.pointLights[0].Position;
     for (size_t i = 1; i < settings.pointLights.size() && i <= LanternLightPositions.size(); ++i)
         settings.pointLights[i].Position = FlickerPosition(LanternLightPositions[i - 1], RandomValue());
+    // The lamps that have a cube map cast shadows while the setting is on.
+    for (PointLight& light : settings.pointLights)
+        light.ShadowMapEnabled = light.ShadowMap >= 0 && settings.lampShadows;
 }
 
 // A changed shadow-map size takes effect before the next shadow pass: the maps

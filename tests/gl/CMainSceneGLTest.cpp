@@ -147,3 +147,29 @@ TEST_F(CMainSceneGLTest, ShadowMapsFollowTheirSizeSettingBeforeTheNextShadowPass
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
+
+TEST_F(CMainSceneGLTest, LampShadowsOffLeaveTheCubesUndrawnAndUnreadUntilTheyAreOnAgain)
+{
+    CRenderSettings& settings = CRenderSettings::GetInstance();
+    settings.lampShadows = false;
+    scene->Update();
+    for (const PointLight& light : settings.pointLights)
+        EXPECT_FALSE(light.ShadowMapEnabled) << "the lit pass reads no cube";
+    for (CPointShadowMap* cube : scene->pointShadowMaps)
+        cube->drawnFor = PointShadowKey();
+    scene->RenderShadowMaps();
+    for (const CPointShadowMap* cube : scene->pointShadowMaps)
+        EXPECT_TRUE(cube->drawnFor.bytes.empty()) << "no cube drawn";
+
+    settings.lampShadows = true;
+    scene->Update();
+    int shadowing = 0;
+    for (const PointLight& light : settings.pointLights)
+        shadowing += light.ShadowMapEnabled && light.ShadowMap >= 0 ? 1 : 0;
+    EXPECT_EQ(shadowing, int(scene->pointShadowMaps.size()));
+    scene->RenderShadowMaps();
+    for (const CPointShadowMap* cube : scene->pointShadowMaps)
+        EXPECT_FALSE(cube->drawnFor.bytes.empty()) << "every cube drawn before the frame that reads it";
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}

@@ -98,7 +98,7 @@ TEST_F(SettingPresetsTest, CaptureTakesAPresetBeforeItsSettings)
     ApplySettingOverrides(options.presetSettings, 0, Owners());
     ApplySettingOverrides(options.settings, 0, Owners());
     EXPECT_EQ(settings.renderScale, 0.75f) << "--set wins over the preset, wherever it stands";
-    EXPECT_EQ(settings.shadowMapWidth, 512);
+    EXPECT_EQ(settings.shadowMapWidth, 256);
 
     ASSERT_EQ(CaptureVerdict({"--preset", "Fast", "--preset", "Full"}, &options), "");
     ApplySettingOverrides(options.presetSettings, 0, Owners());

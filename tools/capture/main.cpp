@@ -272,6 +272,9 @@ int Run(const CaptureOptions& options, bool shaderDumpFailed)
     CApplication& app = CApplication::GetInstance();
     app.scene = scene.get();
     app.debugContext = options.glDebug;
+    // A preset is set before start-up as well, so that the targets and maps are
+    // made at its sizes (and again after it, with the lamps there to take it).
+    ApplySettingOverrides(options.presetSettings, 0, Targets(*scene));
     if (!app.Init("Kestrune"))
     {
         std::fprintf(stderr, "kestrune-capture: the application failed to start\n");
