@@ -11,7 +11,8 @@ const std::vector<SettingPreset> kPresets = {
     {"Full",
      {"renderScale=1", "autoRenderScale=0", "shadowMapWidth=1600", "shadowMapHeight=1600", "lampShadows=1", "fxaa=1"}},
     {"Balanced",
-     {"renderScale=0.5", "autoRenderScale=0", "shadowMapWidth=1024", "shadowMapHeight=1024", "lampShadows=1", "fxaa=1"}},
+     {"renderScale=0.5", "autoRenderScale=0", "shadowMapWidth=1024", "shadowMapHeight=1024", "lampShadows=1",
+      "fxaa=1"}},
     {"Fast",
      {"renderScale=0.25", "autoRenderScale=0", "shadowMapWidth=256", "shadowMapHeight=256", "lampShadows=0", "fxaa=0"}},
     {"Auto", {"autoRenderScale=1", "shadowMapWidth=256", "shadowMapHeight=256", "lampShadows=0", "fxaa=0"}},
@@ -32,8 +33,8 @@ const std::vector<SettingPreset>& SettingPresets()
 
 const SettingPreset* FindPreset(const std::string& name)
 {
-    const auto found =
-        std::find_if(kPresets.begin(), kPresets.end(), [&](const SettingPreset& preset) { return name == preset.name; });
+    const auto named = [&](const SettingPreset& preset) { return name == preset.name; };
+    const auto found = std::find_if(kPresets.begin(), kPresets.end(), named);
     return found != kPresets.end() ? &*found : nullptr;
 }
 
@@ -54,7 +55,8 @@ std::optional<std::vector<SettingOverride>> ParsePreset(const SettingPreset& pre
         const std::optional<SettingOverride> value = ParseSettingOverride(text, problem);
         if (!value || value->frame != 0)
         {
-            error = "preset '" + std::string(preset.name) + "': " + (value ? "'" + std::string(text) + "' names a frame" : problem);
+            const std::string why = value ? "'" + std::string(text) + "' names a frame" : problem;
+            error = "preset '" + std::string(preset.name) + "': " + why;
             return std::nullopt;
         }
         values.push_back(*value);

@@ -33,7 +33,7 @@ protected:
 
     ProcessResult Capture(const std::string& arguments, const std::string& workingDir = binDir)
     {
-        return RunProcess(binDir + "/kestrune-capture " + arguments, workingDir, 240);
+        return RunProcess(OnOwnDisplay(binDir + "/kestrune-capture " + arguments), workingDir, 240);
     }
 
     // A refused command line exits 2 before any window opens, with one line that says why.
@@ -314,9 +314,10 @@ TEST_F(CaptureToolTest, BenchTimesStagesOnTheGpuAndAgainstTheRasterFloor)
     // the snow far between frames, so that a floor that disturbed it would show.
     const fs::path reportPath = dir / "r.json";
     const std::string frames = "--bench --frames 3 --step-ms 250 --hide-ui --out ";
-    const ProcessResult result = RunProcess("env MESA_DEBUG=1 " + binDir + "/kestrune-capture --floor " + frames +
-                                                (dir / "floored.png").string() + " --report " + reportPath.string(),
-                                            binDir, 240);
+    const ProcessResult result =
+        RunProcess(OnOwnDisplay("env MESA_DEBUG=1 " + binDir + "/kestrune-capture --floor " + frames +
+                                (dir / "floored.png").string() + " --report " + reportPath.string()),
+                   binDir, 240);
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(ErrorLines(result.output), "");
     const size_t table = result.output.find("against the raster floor (3 alternating pairs");

@@ -88,7 +88,8 @@ TEST(AutoRenderScaleTest, ASteadyLoadSettlesWithinTheBandAndStaysThere)
         EXPECT_GE(held, 100.0f * (1.0f - kAutoScaleBand) - cost.scaledMs * 0.07f) << "within a step of the band";
     }
     // A frame that the smallest scale cannot bring to the target stays at it, unchanged.
-    const ScaleRun atFloor = Drive(0.25f, 100.0f, 300, [](int, float scale) { return FrameCost{150.0f, 400.0f}.At(scale); });
+    const FrameCost tooHeavy{150.0f, 400.0f};
+    const ScaleRun atFloor = Drive(0.25f, 100.0f, 300, [&](int, float scale) { return tooHeavy.At(scale); });
     EXPECT_TRUE(atFloor.changes.empty());
     // A frame already within the band is left alone, at any scale.
     EXPECT_TRUE(Drive(0.6f, 100.0f, 300, [](int, float) { return 104.0f; }).changes.empty());
