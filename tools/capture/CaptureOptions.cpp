@@ -260,8 +260,10 @@ std::string CaptureUsage()
            NameList("0, 1, true or false", SettingNames(SettingType::Switch)) +
            NameList("X,Y", SettingNames(SettingType::Vector2)) +
            NameList("X,Y,Z", SettingNames(SettingType::Vector3)) +
-           "  --preset NAME            set a quality preset's values after start-up, before any\n"
-           "                           --set (a later --preset replaces an earlier one): " + PresetNames() + "\n" +
+           "  --preset NAME            set a quality preset's values before start-up (the targets\n"
+           "                           and maps are made at its sizes) and again after it, before\n"
+           "                           any --set; a later --preset replaces an earlier one:\n"
+           "                           " + PresetNames() + "\n" +
            "  --hide-ui                do not draw the user interface\n"
            "  --bench                  finish the GPU work of each stage before its mark, so stage\n"
            "                           times are real, and print frame-time statistics; also\n"
