@@ -18,11 +18,18 @@ const std::vector<SettingPreset> kPresets = {
     {"Auto", {"autoRenderScale=1", "shadowMapWidth=256", "shadowMapHeight=256", "lampShadows=0", "fxaa=0"}},
 };
 
-// The overrides of a preset known to parse.
-std::vector<SettingOverride> ParsedValues(const SettingPreset& preset)
+// The overrides of a preset known to parse, parsed once: the panel matches
+// them against the settings every frame while its section is open.
+const std::vector<SettingOverride>& ParsedValues(const SettingPreset& preset)
 {
-    std::string error;
-    return ParsePreset(preset, error).value_or(std::vector<SettingOverride>());
+    static const std::vector<std::vector<SettingOverride>> parsed = [] {
+        std::vector<std::vector<SettingOverride>> all;
+        std::string error;
+        for (const SettingPreset& each : kPresets)
+            all.push_back(ParsePreset(each, error).value_or(std::vector<SettingOverride>()));
+        return all;
+    }();
+    return parsed[size_t(&preset - kPresets.data())];
 }
 }
 
@@ -74,7 +81,7 @@ const SettingPreset* MatchingPreset(const SettingOwners& owners)
 {
     for (const SettingPreset& preset : kPresets)
     {
-        const std::vector<SettingOverride> values = ParsedValues(preset);
+        const std::vector<SettingOverride>& values = ParsedValues(preset);
         if (std::all_of(values.begin(), values.end(),
                         [&](const SettingOverride& value) { return SettingOverrideHeld(value, owners); }))
             return &preset;

@@ -29,7 +29,7 @@ std::string PresetNames();
 // to one line naming the preset and the problem.
 std::optional<std::vector<SettingOverride>> ParsePreset(const SettingPreset& preset, std::string& error);
 
-// Sets the preset's values (every preset parses: the tests check it).
+// Sets the values of one of SettingPresets() (every one parses: the tests check it).
 void ApplyPreset(const SettingPreset& preset, const SettingOwners& owners);
 
 // The first preset whose every value the owners hold, or null once one of
