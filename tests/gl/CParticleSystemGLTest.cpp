@@ -150,14 +150,14 @@ TEST_F(CParticleSystemGLTest, WarmsUpToTheSteadyStateAndStaysThere)
 
 TEST_F(CParticleSystemGLTest, FirstStepReadsTheGeneratorAloneAndEveryStepEmitsAllItOwes)
 {
-    // With lives longer than the warm-up nothing dies: 1000 steps of 90 each.
-    Start(LongLived(3000));
-    EXPECT_EQ(system.particleCount, 1 + 1000 * 90);
+    // With lives longer than the warm-up nothing dies: 1000 steps of 45 each.
+    Start(LongLived(1500));
+    EXPECT_EQ(system.particleCount, 1 + 1000 * 45);
 
     // 300 a step takes three batches of the emitting points.
     system.params.generateCount = 10000;
     Frames(10);
-    EXPECT_EQ(system.particleCount, 1 + 1000 * 90 + 10 * 300);
+    EXPECT_EQ(system.particleCount, 1 + 1000 * 45 + 10 * 300);
 
     // A first step again reads the generator alone, whatever the buffer holds.
     system.firstUpdateDone = false;
