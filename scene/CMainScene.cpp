@@ -6,11 +6,13 @@
 #include "app/InputState.h"
 #include "camera/CShowcaseCamera.h"
 #include "core/CRenderSettings.h"
+#include "core/LightingState.h"
 #include "core/RandomValue.h"
 #include "effects/SettingsPanel.h"
 #include "scene/CSkyboxDynamic.h"
 #include "scene/SceneAnimation.h"
 #include "scene/SceneObjectDraw.h"
+#include "scene/SkyMath.h"
 #include "scene/ShadowPasses.h"
 #include "textures/CTextureManager.h"
 
@@ -149,7 +151,10 @@ void CMainScene::Update()
     const InputState& input = GetInputState();
     settings.timeOfDay = StepTimeOfDay(settings.timeOfDay, IsKeyDown(input, SDL_SCANCODE_Z),
                                        IsKeyDown(input, SDL_SCANCODE_X), CApplication::GetInstance().deltaTime);
+    // The sun's light follows the time of day before anything is drawn with
+    // it: the shadow passes decide from it which maps the frame reads.
     settings.dirLight.Direction = SunDirection(settings.timeOfDay);
+    settings.dirLight.Base.Color = SunColorAt(settings.timeOfDay);
     if (!objects.empty() && !settings.pointLights.empty())
         objects[0].position = settings.pointLights[0].Position;
     for (size_t i = 1; i < settings.pointLights.size() && i <= LanternLightPositions.size(); ++i)
@@ -183,9 +188,15 @@ void CMainScene::RenderShadowMaps()
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
     FitShadowMapsToSettings();
-    RenderCascadePass(cascadeShadowMap, {shadowMapProgram, opaqueShadowMapProgram}, objects);
+    // Maps that no fragment of this frame reads are not drawn: the cascades
+    // while the sun is gone, the lamps' cubes while the lamps add nothing. They
+    // are drawn again in the first frame that reads them.
+    const LightingState light = LightingStateOf(settings.dirLight);
+    if (light.sun)
+        RenderCascadePass(cascadeShadowMap, {shadowMapProgram, opaqueShadowMapProgram}, objects);
     settings.AddProfilerMark("ShadowMapDir");
-    RenderPointShadowPass(pointShadowMaps, pointShadowProgram, objects);
+    if (light.lamps)
+        RenderPointShadowPass(pointShadowMaps, pointShadowProgram, objects);
     settings.AddProfilerMark("ShadowMapPoint");
 }
 

@@ -2,8 +2,6 @@
 
 #include <SDL2/SDL_log.h>
 
-#include <vector>
-
 #include "shaders/ShaderPreprocessor.h"
 
 namespace
@@ -31,14 +29,16 @@ void SetShaderSourceObserver(ShaderSourceObserver observer)
     InstalledObserver() = std::move(observer);
 }
 
-bool LoadShader(CShader& shader, const std::string& path, GLenum type)
+bool LoadShader(CShader& shader, const std::string& filePath, GLenum type, const std::vector<std::string>& defines)
 {
+    const std::string path = VariantPath(filePath, defines);
     std::vector<std::string> lines;
-    if (!PreprocessShaderFile(path, false, lines))
+    if (!PreprocessShaderFile(filePath, false, lines))
     {
         SDL_Log("[Shader] Error loading file %s", path.c_str());
         return false;
     }
+    InsertDefines(lines, defines);
 
     ReportSource(path, type, lines);
     // The chunks go to the driver as they are; their concatenation is the source.

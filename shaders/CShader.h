@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // One compiled GLSL stage. The owner attaches it to a program when `loaded`
 // is true and deletes the GL object when it destroys that program.
@@ -15,8 +16,9 @@ struct CShader
 };
 
 // Reads `path` through the include preprocessor and compiles it as a stage of
-// `type`. A failed compile deletes its shader object again, so `id` is then 0.
-bool LoadShader(CShader& shader, const std::string& path, GLenum type);
+// `type`, with a "#define" for each of `defines` (a variant of the file). A
+// failed compile deletes its shader object again, so `id` is then 0.
+bool LoadShader(CShader& shader, const std::string& path, GLenum type, const std::vector<std::string>& defines = {});
 
 // Told of each stage's final source, the preprocessed chunks joined, just before
 // it is compiled (the capture tool's --dump-shaders). An empty observer stops it.

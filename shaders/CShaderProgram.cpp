@@ -56,18 +56,19 @@ GLint CShaderProgram::GetUniformLocation(const std::string& name) const
     return found == uniformLocations.end() ? -1 : found->second;
 }
 
-void CShaderProgram::CreateFromStages(std::initializer_list<ShaderStage> stages, const UniformTable& table)
+void CShaderProgram::CreateFromStages(std::initializer_list<ShaderStage> stages, const UniformTable& table,
+                                      bool reportInactive)
 {
     CShaderProgram::Create();
     LoadAndAttachStages(stages);
     Link();
-    RegisterUniforms(table);
+    RegisterUniforms(table, reportInactive);
 }
 
 void CShaderProgram::LoadAndAttachStages(std::initializer_list<ShaderStage> stages)
 {
     for (const ShaderStage& stage : stages)
-        LoadShader(*stage.shader, stage.path, stage.type);
+        LoadShader(*stage.shader, stage.path, stage.type, stage.defines);
     for (const ShaderStage& stage : stages)
     {
         if (stage.shader->loaded)
@@ -75,13 +76,13 @@ void CShaderProgram::LoadAndAttachStages(std::initializer_list<ShaderStage> stag
     }
 }
 
-void CShaderProgram::RegisterUniforms(const UniformTable& table)
+void CShaderProgram::RegisterUniforms(const UniformTable& table, bool reportInactive)
 {
     for (const std::string& name : ExpandUniformNames(table))
     {
         // An unlinked program has no active uniforms (and querying it is an error).
         const GLint location = linked ? glGetUniformLocation(programId, name.c_str()) : -1;
-        if (location == -1)
+        if (location == -1 && (reportInactive || !linked))
             std::printf("Warning! Unable to get the location of uniform '%s'\n", name.c_str());
         uniformLocations[name] = location;
     }

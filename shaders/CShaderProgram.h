@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "shaders/CShader.h"
 #include "shaders/UniformNames.h"
@@ -18,6 +19,7 @@ struct ShaderStage
     CShader* shader;
     const char* path;
     GLenum type;
+    std::vector<std::string> defines = {}; // a variant of the file
 };
 
 // Base of every GPU program: the program object, whether it linked, and the
@@ -53,6 +55,9 @@ public:
 protected:
     // The whole creation of a program class: the program object, its stages
     // loaded and the loaded ones attached, the link and the uniform table.
-    void CreateFromStages(std::initializer_list<ShaderStage> stages, const UniformTable& table);
-    void RegisterUniforms(const UniformTable& table);
+    // A variant built without some of its file's terms names `reportInactive`
+    // false: the uniforms of those terms are then silently absent (-1).
+    void CreateFromStages(std::initializer_list<ShaderStage> stages, const UniformTable& table,
+                          bool reportInactive = true);
+    void RegisterUniforms(const UniformTable& table, bool reportInactive = true);
 };

@@ -3,8 +3,10 @@
 #include "app/CApplication.h"
 #include "core/CRenderSettings.h"
 #include "core/FormatString.h"
+#include "core/LightingState.h"
 #include "core/SceneObject.h"
 #include "scene/CMaterial.h"
+#include "scene/CMesh.h"
 #include "scene/CascadeFit.h"
 #include "shaders/PointLightSelection.h"
 #include "shaders/UniformUpload.h"
@@ -53,51 +55,61 @@ const UniformTable CShaderProgramLightShadows::uniformNames = {
     {"gPointLights[%d].ShadowMap", kMaxPointLightsPerDraw},
 };
 
-CShaderProgramLightShadows::CShaderProgramLightShadows()
-    : CVertexFragmentProgram("Resources\\shaders\\lightShadows.vert",
-                             "Resources\\shaders\\lightShadows.frag", uniformNames)
-{
-}
-
 void CShaderProgramLightShadows::Create()
 {
-    CVertexFragmentProgram::Create();
-    PointSamplersAtFixedUnits();
+    Destroy();
+    CShaderProgramLitVariant& full = variants[size_t(LitVariantIndex(kFullLitVariant))];
+    full.Build(kFullLitVariant, uniformNames);
+    linked = full.linked;
+    programId = full.programId;
+    uniformLocations = full.uniformLocations;
+    keyInUse = kFullLitVariant;
 }
 
-// Every sampler starts at its own unit. Left at the link-time default of 0, the
-// cube samplers of slots that never get a shadow-casting light would share
-// unit 0 with the 2D diffuse sampler, and OpenGL refuses draws where one unit
-// is sampled as two texture types.
-void CShaderProgramLightShadows::PointSamplersAtFixedUnits()
+void CShaderProgramLightShadows::Destroy()
 {
-    if (!linked)
-        return;
+    for (CShaderProgramLitVariant& variant : variants)
+    {
+        if (variant.built)
+            variant.Destroy();
+    }
+    linked = false;
+    programId = 0;
+    uniformLocations.clear();
+}
+
+void CShaderProgramLightShadows::UseVariant(const LitVariantKey& key)
+{
+    CShaderProgramLitVariant& variant = variants[size_t(LitVariantIndex(key))];
+    if (!variant.built)
+        variant.Build(key, uniformNames);
+    keyInUse = variant.linked ? key : kFullLitVariant;
+    programId = Active().programId;
     glUseProgram(programId);
-    SetUniform(*this, "gSampler", kDiffuseUnit);
-    SetUniform(*this, "gNormalMap", kNormalUnit);
-    SetUniform(*this, "gSpecularMap", kSpecularUnit);
-    SetUniform(*this, "gGlowMap", kGlowUnit);
-    for (int i = 0; i < kCascadeCount; ++i)
-        SetUniform(*this, Indexed("gShadowMapDir[%d]", i), kFirstCascadeUnit + i);
-    for (int slot = 0; slot < kMaxPointLightsPerDraw; ++slot)
-        SetUniform(*this, Indexed("gPointLights[%d].ShadowMap", slot), kFirstPointShadowUnit + slot);
-    // Not the program that was current before: it may have been deleted meanwhile.
-    glUseProgram(0);
+}
+
+const CShaderProgram& CShaderProgramLightShadows::Active() const
+{
+    return variants[size_t(LitVariantIndex(keyInUse))];
 }
 
 void CShaderProgramLightShadows::SetupEntity(const SceneObject& object)
 {
+    const bool holes = object.mesh != nullptr && object.mesh->HasTransparentMaterial();
+    const LightingState light = LightingStateOf(CRenderSettings::GetInstance().dirLight);
+    UseVariant(fullVariantOnly ? kFullLitVariant : MakeLitVariantKey(light, holes));
     UploadDirectionalLight();
-    SetUniform(*this, "gCameraPos", CApplication::GetInstance().camera
-                                        ? CApplication::GetInstance().camera->GetPosition()
-                                        : glm::vec3(0.0f));
-    SetUniform(*this, "gSpecularPower", kSpecularPower);
-    UploadPointLights(object);
+    SetUniform(Active(), "gCameraPos", CApplication::GetInstance().camera
+                                           ? CApplication::GetInstance().camera->GetPosition()
+                                           : glm::vec3(0.0f));
+    SetUniform(Active(), "gSpecularPower", kSpecularPower);
+    // A variant without the lamps has none of their uniforms to upload.
+    if (keyInUse.lamps)
+        UploadPointLights(object);
     UploadSurface(object);
     const Matrix4 model = MakeModelMatrix(object);
-    SetUniform(*this, "gMVP", CameraMVP(model));
-    SetUniform(*this, "gModelMat", model);
+    SetUniform(Active(), "gMVP", CameraMVP(model));
+    SetUniform(Active(), "gModelMat", model);
     UploadCascades(model);
 }
 
@@ -106,18 +118,18 @@ void CShaderProgramLightShadows::SetupMaterial(const CMaterial* material)
     const auto enabled = [material](CMaterial::Slot slot) {
         return GLint(material != nullptr && material->textures[slot] != nullptr);
     };
-    SetUniform(*this, "gNormalMapEnabled", enabled(CMaterial::Normal));
-    SetUniform(*this, "gSpecularMapEnabled", enabled(CMaterial::Specular));
-    SetUniform(*this, "gGlowMapEnabled", enabled(CMaterial::Glow));
+    SetUniform(Active(), "gNormalMapEnabled", enabled(CMaterial::Normal));
+    SetUniform(Active(), "gSpecularMapEnabled", enabled(CMaterial::Specular));
+    SetUniform(Active(), "gGlowMapEnabled", enabled(CMaterial::Glow));
 }
 
 void CShaderProgramLightShadows::UploadDirectionalLight()
 {
     const DirectionalLight& light = CRenderSettings::GetInstance().dirLight;
-    SetUniform(*this, "gDirLight.Direction", light.Direction);
-    SetUniform(*this, "gDirLight.Base.Color", light.Base.Color);
-    SetUniform(*this, "gDirLight.Base.AmbientIntensity", light.Base.AmbientIntensity);
-    SetUniform(*this, "gDirLight.Base.DiffuseIntensity", light.Base.DiffuseIntensity);
+    SetUniform(Active(), "gDirLight.Direction", light.Direction);
+    SetUniform(Active(), "gDirLight.Base.Color", light.Base.Color);
+    SetUniform(Active(), "gDirLight.Base.AmbientIntensity", light.Base.AmbientIntensity);
+    SetUniform(Active(), "gDirLight.Base.DiffuseIntensity", light.Base.DiffuseIntensity);
 }
 
 void CShaderProgramLightShadows::UploadPointLights(const SceneObject& object)
@@ -127,36 +139,38 @@ void CShaderProgramLightShadows::UploadPointLights(const SceneObject& object)
         SelectPointLights(lights, object.position, (object.flags & FlagAllPointLights) != 0);
     for (int slot = 0; slot < selection.count; ++slot)
         UploadPointLight(slot, lights[size_t(selection.lights[size_t(slot)])]);
-    SetUniform(*this, "gNumPointLights", GLint(selection.count));
+    SetUniform(Active(), "gNumPointLights", GLint(selection.count));
 }
 
 void CShaderProgramLightShadows::UploadPointLight(int slot, const PointLight& light)
 {
-    SetUniform(*this, Indexed("gPointLights[%d].Base.Color", slot), light.Base.Color);
-    SetUniform(*this, Indexed("gPointLights[%d].Base.AmbientIntensity", slot), light.Base.AmbientIntensity);
-    SetUniform(*this, Indexed("gPointLights[%d].Base.DiffuseIntensity", slot), light.Base.DiffuseIntensity);
-    SetUniform(*this, Indexed("gPointLights[%d].Position", slot), light.Position);
-    SetUniform(*this, Indexed("gPointLights[%d].Atten.Constant", slot), light.Atten.Constant);
-    SetUniform(*this, Indexed("gPointLights[%d].Atten.Linear", slot), light.Atten.Linear);
-    SetUniform(*this, Indexed("gPointLights[%d].Atten.Exp", slot), light.Atten.Exp);
-    SetUniform(*this, Indexed("gPointLights[%d].ShadowMapEnabled", slot), GLint(light.ShadowMapEnabled));
+    SetUniform(Active(), Indexed("gPointLights[%d].Base.Color", slot), light.Base.Color);
+    SetUniform(Active(), Indexed("gPointLights[%d].Base.AmbientIntensity", slot), light.Base.AmbientIntensity);
+    SetUniform(Active(), Indexed("gPointLights[%d].Base.DiffuseIntensity", slot), light.Base.DiffuseIntensity);
+    SetUniform(Active(), Indexed("gPointLights[%d].Position", slot), light.Position);
+    SetUniform(Active(), Indexed("gPointLights[%d].Atten.Constant", slot), light.Atten.Constant);
+    SetUniform(Active(), Indexed("gPointLights[%d].Atten.Linear", slot), light.Atten.Linear);
+    SetUniform(Active(), Indexed("gPointLights[%d].Atten.Exp", slot), light.Atten.Exp);
+    SetUniform(Active(), Indexed("gPointLights[%d].ShadowMapEnabled", slot), GLint(light.ShadowMapEnabled));
     if (light.ShadowMapEnabled)
-        SetUniform(*this, Indexed("gPointLights[%d].ShadowMap", slot), kFirstPointShadowUnit + light.ShadowMap);
+        SetUniform(Active(), Indexed("gPointLights[%d].ShadowMap", slot), kFirstPointShadowUnit + light.ShadowMap);
 }
 
 void CShaderProgramLightShadows::UploadSurface(const SceneObject& object)
 {
     const CRenderSettings& settings = CRenderSettings::GetInstance();
-    SetUniform(*this, "gSampler", kDiffuseUnit);
-    SetUniform(*this, "gNormalMap", kNormalUnit);
-    SetUniform(*this, "gSpecularMap", kSpecularUnit);
-    SetUniform(*this, "gGlowMap", kGlowUnit);
-    SetUniform(*this, "gShadowMapSize",
+    SetUniform(Active(), "gSampler", kDiffuseUnit);
+    SetUniform(Active(), "gNormalMap", kNormalUnit);
+    SetUniform(Active(), "gSpecularMap", kSpecularUnit);
+    SetUniform(Active(), "gGlowMap", kGlowUnit);
+    SetUniform(Active(), "gShadowMapSize",
                glm::vec2(float(settings.shadowMapWidth), float(settings.shadowMapHeight)));
-    SetUniform(*this, "gTextureRepeat", object.textureRepeat);
-    SetUniform(*this, "gDebugShowCSM", settings.showCsmCascades ? 1.0f : 0.0f);
+    SetUniform(Active(), "gTextureRepeat", object.textureRepeat);
+    SetUniform(Active(), "gDebugShowCSM", settings.showCsmCascades ? 1.0f : 0.0f);
 }
 
+// The cascades' far ends choose the cascade that the debug display tints, in
+// every variant; the maps and their matrices are read only where the sun shines.
 void CShaderProgramLightShadows::UploadCascades(const Matrix4& model)
 {
     const CRenderSettings& settings = CRenderSettings::GetInstance();
@@ -165,10 +179,12 @@ void CShaderProgramLightShadows::UploadCascades(const Matrix4& model)
     for (int i = 0; i < kCascadeCount; ++i)
     {
         const size_t cascade = size_t(i);
-        SetUniform(*this, Indexed("gShadowMapDir[%d]", i), kFirstCascadeUnit + i);
-        SetUniform(*this, Indexed("gShadowMapCascadeEndClipSpace[%d]", i),
+        SetUniform(Active(), Indexed("gShadowMapCascadeEndClipSpace[%d]", i),
                    ClipSpaceDepth(projection, settings.cascadeSplits[cascade + 1]));
-        SetUniform(*this, Indexed("gLightMVP[%d]", i),
+        if (!keyInUse.sun)
+            continue;
+        SetUniform(Active(), Indexed("gShadowMapDir[%d]", i), kFirstCascadeUnit + i);
+        SetUniform(Active(), Indexed("gLightMVP[%d]", i),
                    MakeCascadeProjection(settings.cascadeOrthoBounds[cascade]) * lightView * model);
     }
 }

@@ -159,3 +159,28 @@ bool PreprocessShaderFile(const std::string& path, bool isIncluded, std::vector<
     lines.clear();
     return false;
 }
+
+void InsertDefines(std::vector<std::string>& lines, const std::vector<std::string>& defines)
+{
+    if (defines.empty())
+        return;
+    std::string block;
+    for (const std::string& name : defines)
+        block += "#define " + name + "\n";
+    const auto version = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        size_t pos = 0;
+        return NextToken(line, pos) == "#version";
+    });
+    lines.insert(version == lines.end() ? lines.begin() : version + 1, block);
+}
+
+std::string VariantPath(const std::string& path, const std::vector<std::string>& defines)
+{
+    const size_t separator = path.find_last_of("\\/");
+    const size_t dot = path.find_last_of('.');
+    const size_t end = dot == std::string::npos || (separator != std::string::npos && dot < separator) ? path.size() : dot;
+    std::string tags;
+    for (const std::string& name : defines)
+        tags += "." + name;
+    return path.substr(0, end) + tags + path.substr(end);
+}

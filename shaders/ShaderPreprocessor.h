@@ -33,3 +33,13 @@ std::string ShaderDirectoryPrefix(const std::string& path);
 // nothing, and a file that is already being included, or one nested more than 32
 // includes deep, is skipped with a message.
 bool PreprocessShaderFile(const std::string& path, bool isIncluded, std::vector<std::string>& lines);
+
+// Puts a "#define NAME" line for each name in front of the source, after its
+// "#version" line when the first chunk is one (the compiler takes nothing
+// before it), so that one file builds in variants.
+void InsertDefines(std::vector<std::string>& lines, const std::vector<std::string>& defines);
+
+// The name a variant's stage goes by in messages and shader dumps: the file's
+// path with the defines' names before its extension ("a.frag" with A and B:
+// "a.A.B.frag"), so that each variant of one file has a name of its own.
+std::string VariantPath(const std::string& path, const std::vector<std::string>& defines);

@@ -2,6 +2,11 @@
 // Lit, shadow-receiving objects: the sun (diffuse, highlight, ambient) through
 // four shadow cascades, up to three attenuated point lights with cube shadows,
 // and normal, specular and glow maps. The result is linear HDR.
+//
+// The program is built in variants by what a draw needs: LIT_SUN (the sun's
+// light and its cascades), LIT_MOON (the moonlight), LIT_LAMPS (the point
+// lights and their cubes) and LIT_ALPHA_TEST (holes in the diffuse image). A variant leaves out only terms
+// that are exactly zero where it is used; core/LightingState picks it.
 
 #include "lightCounts.glsl"
 #include "sceneOutputs.glsl"
@@ -11,8 +16,10 @@
 #include "twilight.glsl"
 
 uniform DirectionalLight gDirLight;
+#ifdef LIT_LAMPS
 uniform PointLight gPointLights[POINT_LIGHT_SLOTS];
 uniform int gNumPointLights;
+#endif
 uniform vec3 gCameraPos;
 uniform float gSpecularPower;
 
@@ -24,7 +31,9 @@ uniform int gNormalMapEnabled;
 uniform int gSpecularMapEnabled;
 uniform int gGlowMapEnabled;
 
+#ifdef LIT_SUN
 uniform sampler2DShadow gShadowMapDir[CASCADE_COUNT];
+#endif
 uniform float gShadowMapCascadeEndClipSpace[CASCADE_COUNT];
 uniform vec2 gShadowMapSize;
 uniform float gDebugShowCSM;
@@ -34,7 +43,9 @@ in vec3 vWorldPos;
 in vec3 vNormal;
 in vec3 vTangent;
 in vec3 vBitangent;
+#ifdef LIT_SUN
 in vec4 vLightClipPos[CASCADE_COUNT];
+#endif
 in float vClipDepth;
 in float vViewDepth;
 
@@ -92,6 +103,7 @@ vec3 ShadingNormal(vec3 n)
 #error the cascades and the lamp slots are spelt out one by one below
 #endif
 
+#ifdef LIT_SUN
 // The fragment's place in a cascade's map.
 vec3 CascadePlace(int cascade)
 {
@@ -136,7 +148,9 @@ float SunShadow(int cascade, bool facingSun)
     float nextShadow = taps.y > 0 ? nextLit / float(taps.y) : 1.0;
     return mix(hereShadow, nextShadow, handOver);
 }
+#endif
 
+#ifdef LIT_LAMPS
 LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int castsShadow, samplerCube distances,
                         Surface s, float share)
 {
@@ -154,7 +168,9 @@ LightSum PointLightTerm(BaseLight base, vec3 position, Attenuation atten, int ca
     vec3 ambient = base.Color * base.AmbientIntensity;
     return LightSum((ambient + direct.diffuse * shadow) * falloff, direct.specular * shadow * falloff);
 }
+#endif
 
+#ifdef LIT_MOON
 // Once the sun is below the horizon, a cool, shadowless moonlight from the
 // opposite side of the sky keeps the snow readable.
 LightSum MoonLight(Surface s)
@@ -163,11 +179,19 @@ LightSum MoonLight(Surface s)
     BaseLight moon = BaseLight(kMoonColour * night, 0.0, kMoonIntensity);
     return Shade(moon, normalize(gDirLight.Direction), s);
 }
+#endif
 
 // The sine of the sun's elevation.
 float SunHeight()
 {
     return -normalize(gDirLight.Direction).y;
+}
+
+// The sun's light fades out as its disc sinks below the horizon and is gone,
+// exactly, at a height of -0.1 (about 6 degrees below it).
+float SunAboveHorizon()
+{
+    return smoothstep(-0.1, 0.0, SunHeight());
 }
 
 // How far the day has come, from the sun's height: x is 0 at night and 1 by
@@ -227,8 +251,10 @@ vec3 SkyAmbient(vec3 normal, vec2 phase)
     return sky * mix(kGroundBounce, 1.0, facingUp) * (gDirLight.Base.AmbientIntensity / kReferenceAmbient);
 }
 
+#ifdef LIT_LAMPS
 // One slot's light term; a macro because the slot's cube sampler must be named with a constant index.
 #define POINT_LIGHT(i) PointLightTerm(gPointLights[i].Base, gPointLights[i].Position, gPointLights[i].Atten, gPointLights[i].ShadowMapEnabled, gPointLights[i].ShadowMap, s, lampShare)
+#endif
 
 void Accumulate(inout LightSum total, LightSum term)
 {
@@ -236,11 +262,26 @@ void Accumulate(inout LightSum total, LightSum term)
     total.specular += term.specular;
 }
 
+// The sun's light on the surface through its cascades' shadows.
+#ifdef LIT_SUN
+LightSum SunLight(Surface s, int cascade)
+{
+    BaseLight sunLight = gDirLight.Base;
+    sunLight.Color *= kSunWarmth * SunAboveHorizon();
+    LightSum sun = Shade(sunLight, normalize(-gDirLight.Direction), s);
+    // Surfaces turned away from the sun (and everything at night) need no lookups.
+    float shadow = SunShadow(cascade, any(greaterThan(sun.diffuse, vec3(0.0))));
+    return LightSum(sun.diffuse * shadow, sun.specular * shadow);
+}
+#endif
+
 void main()
 {
     vec4 albedo = texture(gSampler, vTexCoord);
+#ifdef LIT_ALPHA_TEST
     if (albedo.a < kAlphaCutoff)
         discard;
+#endif
 
     Surface s;
     s.position = vWorldPos;
@@ -251,16 +292,17 @@ void main()
     s.specularPower = gSpecularPower;
 
     int cascade = ChooseCascade(vClipDepth, gShadowMapCascadeEndClipSpace);
-    BaseLight sunLight = gDirLight.Base;
-    sunLight.Color *= kSunWarmth;
-    LightSum sun = Shade(sunLight, normalize(-gDirLight.Direction), s);
-    // Surfaces turned away from the sun (and everything at night) need no lookups.
-    float sunShadow = SunShadow(cascade, any(greaterThan(sun.diffuse, vec3(0.0))));
     vec2 phase = DayPhase();
-    LightSum total = LightSum(SkyAmbient(s.normal, phase) + sun.diffuse * sunShadow, sun.specular * sunShadow);
+    LightSum total = LightSum(SkyAmbient(s.normal, phase), vec3(0.0));
+#ifdef LIT_SUN
+    Accumulate(total, SunLight(s, cascade));
+#endif
+#ifdef LIT_MOON
     Accumulate(total, MoonLight(s));
-    float lampShare = LampShare();
+#endif
 
+#ifdef LIT_LAMPS
+    float lampShare = LampShare();
     // Unrolled: each slot's cube sampler needs a constant index.
     if (gNumPointLights > 0)
         Accumulate(total, POINT_LIGHT(0));
@@ -268,6 +310,7 @@ void main()
         Accumulate(total, POINT_LIGHT(1));
     if (gNumPointLights > 2)
         Accumulate(total, POINT_LIGHT(2));
+#endif
 
     // Material images hold display (sRGB) colours; light is added up in linear terms.
     vec3 surface = RockOnSteepSnow(SrgbToLinear(albedo.rgb), s.geometricNormal, vWorldPos);

@@ -1,6 +1,7 @@
 #version 330 core
 // Lit, shadow-receiving objects: world-space position and tangent frame for
-// the fragment stage, and the position in each cascade's light clip space.
+// the fragment stage, and (where the sun lights the draw: LIT_SUN) the
+// position in each cascade's light clip space.
 
 #include "lightCounts.glsl"
 
@@ -12,8 +13,10 @@ layout(location = 4) in vec3 inBitangent;
 
 uniform mat4 gMVP;
 uniform mat4 gModelMat;
+#ifdef LIT_SUN
 uniform mat4 gLightMVP[CASCADE_COUNT];
 uniform vec2 gShadowMapSize;
+#endif
 uniform float gTextureRepeat;
 
 out vec2 vTexCoord;
@@ -21,10 +24,13 @@ out vec3 vWorldPos;
 out vec3 vNormal;
 out vec3 vTangent;
 out vec3 vBitangent;
+#ifdef LIT_SUN
 out vec4 vLightClipPos[CASCADE_COUNT];
+#endif
 out float vClipDepth; // clip-space z before the divide, for choosing a cascade
 out float vViewDepth;
 
+#ifdef LIT_SUN
 // How far along its normal a point is pushed before it is looked up in a
 // cascade, in that cascade's texels: enough to keep tilted surfaces from
 // shading themselves between the comparison taps, too little to detach shadows.
@@ -40,6 +46,7 @@ float CascadeTexelInModelUnits(mat4 lightMVP)
     vec2 texel = 2.0 / max(clipPerUnit * gShadowMapSize, vec2(1e-6));
     return max(texel.x, texel.y);
 }
+#endif
 
 void main()
 {
@@ -55,9 +62,11 @@ void main()
     vTangent = mat3(gModelMat) * inTangent;
     vBitangent = mat3(gModelMat) * inBitangent;
 
+#ifdef LIT_SUN
     for (int i = 0; i < CASCADE_COUNT; ++i)
     {
         vec3 offset = inNormal * CascadeTexelInModelUnits(gLightMVP[i]) * kNormalOffsetTexels;
         vLightClipPos[i] = gLightMVP[i] * vec4(inPosition + offset, 1.0);
     }
+#endif
 }

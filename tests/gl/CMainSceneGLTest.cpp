@@ -43,6 +43,39 @@ protected:
         GetInputState().keyboard = nullptr;
     }
 
+    // The scene updated at a time of day, the clock held.
+    static void AtTimeOfDay(float timeOfDay)
+    {
+        CRenderSettings::GetInstance().timeOfDay = timeOfDay;
+        CApplication::GetInstance().deltaTime = 0.0f;
+        scene->Update();
+    }
+
+    // Clears what tells whether each map was drawn since.
+    static void ForgetTheMaps()
+    {
+        for (CPointShadowMap* cube : scene->pointShadowMaps)
+            cube->drawnFor = PointShadowKey();
+        for (auto& bounds : CRenderSettings::GetInstance().cascadeOrthoBounds)
+            bounds.fill(kUnfitted);
+    }
+
+    // The cascade pass fits each box to the camera before it draws its map.
+    static bool CascadesDrawn()
+    {
+        return CRenderSettings::GetInstance().cascadeOrthoBounds[0][0] != kUnfitted;
+    }
+
+    static constexpr float kUnfitted = -12345.0f;
+
+    static int CubesDrawn()
+    {
+        int drawn = 0;
+        for (const CPointShadowMap* cube : scene->pointShadowMaps)
+            drawn += cube->drawnFor.bytes.empty() ? 0 : 1;
+        return drawn;
+    }
+
     static CMainScene* scene;
     static std::string startupOutput;
 };
@@ -130,6 +163,7 @@ TEST_F(CMainSceneGLTest, SnowsWithItsOwnSettingsCopiedEveryUpdate)
 TEST_F(CMainSceneGLTest, ShadowMapsFollowTheirSizeSettingBeforeTheNextShadowPass)
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
+    AtTimeOfDay(88.0f); // at dusk both the sun and the lamps light the frame
     for (const glm::ivec2 size : {glm::ivec2(800, 800), glm::ivec2(800, 400), glm::ivec2(1600, 1600)})
     {
         settings.shadowMapWidth = size.x;
@@ -152,7 +186,7 @@ TEST_F(CMainSceneGLTest, LampShadowsOffLeaveTheCubesUndrawnAndUnreadUntilTheyAre
 {
     CRenderSettings& settings = CRenderSettings::GetInstance();
     settings.lampShadows = false;
-    scene->Update();
+    AtTimeOfDay(180.0f);
     for (const PointLight& light : settings.pointLights)
         EXPECT_FALSE(light.ShadowMapEnabled) << "the lit pass reads no cube";
     for (CPointShadowMap* cube : scene->pointShadowMaps)
@@ -172,4 +206,29 @@ TEST_F(CMainSceneGLTest, LampShadowsOffLeaveTheCubesUndrawnAndUnreadUntilTheyAre
         EXPECT_FALSE(cube->drawnFor.bytes.empty()) << "every cube drawn before the frame that reads it";
     EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+// The shadow passes draw only the maps that the frame's light reads: by day no
+// cube (the lamps' share is 0), at night no cascade (the sun is gone). A map
+// is drawn in the first frame whose light reads it.
+TEST_F(CMainSceneGLTest, ShadowPassesDrawOnlyTheMapsThatTheFramesLightReads)
+{
+    const struct
+    {
+        float timeOfDay;
+        bool cascades;
+        bool cubes;
+    } cases[] = {{36.5f, true, false}, {0.0f, true, false}, {88.0f, true, true}, {180.0f, false, true},
+                 {36.5f, true, false}, {100.0f, false, true}};
+    for (const auto& c : cases)
+    {
+        AtTimeOfDay(c.timeOfDay);
+        ForgetTheMaps();
+        scene->RenderShadowMaps();
+        EXPECT_EQ(CascadesDrawn(), c.cascades) << c.timeOfDay;
+        EXPECT_EQ(CubesDrawn(), c.cubes ? int(scene->pointShadowMaps.size()) : 0) << c.timeOfDay;
+    }
+    EXPECT_EQ(TakeGlError(), GLenum(GL_NO_ERROR));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    AtTimeOfDay(36.5f);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <utility>
 
 #include "GlTestContext.h"
@@ -19,6 +20,8 @@
 #include "shaders/CShaderProgramPointLightShadowMap.h"
 #include "shaders/CShaderProgramShadowMap.h"
 #include "shaders/CShaderProgramShadowMapOpaque.h"
+#include "scene/SceneAnimation.h"
+#include "scene/SkyMath.h"
 #include "tests/TestFiles.h"
 
 namespace
@@ -36,6 +39,22 @@ const char* const boxObj = "mtllib white.mtl\nusemtl white\n"
                            "f 2/1/4 3/1/4 7/1/4 6/1/4\nf 4/1/5 8/1/5 7/1/5 3/1/5\nf 1/1/6 2/1/6 6/1/6 5/1/6\n";
 
 float Brightness(const glm::vec4& colour) { return colour.r + colour.g + colour.b; }
+
+// A white 4 x 4 image with every other texel a hole.
+bool WriteCheckeredHoles(const std::string& path)
+{
+    FIBITMAP* bitmap = FreeImage_Allocate(4, 4, 32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+        {
+            BYTE* texel = FreeImage_GetScanLine(bitmap, y) + 4 * x;
+            texel[0] = texel[1] = texel[2] = 255;
+            texel[3] = (x + y) % 2 == 0 ? 255 : 0;
+        }
+    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str()) != 0;
+    FreeImage_Unload(bitmap);
+    return saved;
+}
 
 // A ground plane and a box drawn through the real programs and both shadow
 // passes into the scene pass's three outputs. The box may stand where the
@@ -363,4 +382,69 @@ TEST_F(ShadowPassesGLTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeF
     const float sky = BrightnessAt(receiver);
     EXPECT_GT(open - sky, 0.05f);
     EXPECT_LT(shadowed - sky, 0.2f * (open - sky));
+}
+
+// A variant leaves out only what is exactly zero where it is used: each draws
+// what the full program draws, on either side of each switch (the lamps fading
+// in as the sun sinks, then the moon, the sun going below the horizon) and on a
+// surface with holes, in all three outputs.
+TEST_F(ShadowPassesGLTest, EachVariantDrawsWhatTheFullProgramDraws)
+{
+    UseShadowingLamp({-2.5f, 1.0f, 0.0f});
+    ASSERT_TRUE(WriteCheckeredHoles(dir.Path("holes_diffuse.png")));
+    dir.Write("holes.mtl", "newmtl holes\nmap_Kd holes_diffuse.png\n");
+    std::string holesObj = boxObj;
+    holesObj.replace(holesObj.find("white"), 5, "holes");
+    holesObj.replace(holesObj.find("white"), 5, "holes");
+    CMesh holesBox;
+    holesBox.Load(dir.Write("holesbox.obj", holesObj));
+    ASSERT_TRUE(holesBox.HasTransparentMaterial());
+
+    // The ground casts nothing, so that the sun's last light reaches the box from below the horizon.
+    objects[0].flags |= FlagNoShadow;
+    const float times[] = {36.5f, 69.0f, 69.6f, 70.5f, 86.0f, 86.9f, 87.5f, 95.5f, 96.0f, 97.0f, 180.0f};
+    std::set<int> used;
+    for (CMesh* mesh : {&box, &holesBox})
+    {
+        objects[1].mesh = mesh;
+        for (const float time : times)
+        {
+            // Turned about the vertical, so that the box's side facing the camera faces the sun too.
+            const glm::vec3 travel = SunDirection(time);
+            SetSun({travel.x * 0.7071f, travel.y, travel.x * 0.7071f}, 0.8f);
+            settings.dirLight.Base.Color = SunColorAt(time);
+            std::vector<glm::vec4> full[3], variant[3];
+            lit.fullVariantOnly = true;
+            RenderFrame();
+            for (int output = 0; output < 3; ++output)
+                full[output] = target.Read(output);
+            lit.fullVariantOnly = false;
+            RenderFrame();
+            used.insert(LitVariantIndex(lit.keyInUse));
+            for (int output = 0; output < 3; ++output)
+            {
+                variant[output] = target.Read(output);
+                float largest = 0.0f;
+                for (size_t i = 0; i < full[output].size(); ++i)
+                    largest = std::max(largest, glm::length(full[output][i] - variant[output][i]));
+                EXPECT_LE(largest, 1e-6f) << "output " << output << " at " << time;
+            }
+        }
+    }
+    objects[1].mesh = &box;
+    holesBox.Clear();
+    EXPECT_EQ(used.size(), 8u) << "four states of the light, each for a surface with and without holes";
+
+    // The cascade display tints the second cascade green in the sun's variants and in the others.
+    const glm::vec3 open(-2.0f, 0.0f, -4.0f);
+    for (const float time : {36.5f, 180.0f})
+    {
+        SetSun(SunDirection(time), 0.8f);
+        settings.showCsmCascades = false;
+        RenderFrame();
+        const glm::vec4 plain = At(open);
+        settings.showCsmCascades = true;
+        RenderFrame();
+        EXPECT_GT(At(open).g / At(open).r, 2.5f * plain.g / plain.r) << time;
+    }
 }

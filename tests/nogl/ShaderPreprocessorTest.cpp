@@ -117,3 +117,23 @@ TEST(ShaderPreprocessorTest, RefusesZeroBytesAndRunawayExpansionsAndStopsDeepNes
     dir.Write("fan.vert", "#include \"fan0.glsl\"\n");
     EXPECT_EQ(Preprocessed(dir.Path("fan.vert")), "failed");
 }
+
+TEST(ShaderPreprocessorTest, DefinesGoAfterTheVersionLineAndNameTheVariant)
+{
+    std::vector<std::string> lines = {"// a comment first\n", "#version 330 core\n", "void main() {}\n"};
+    InsertDefines(lines, {"A", "B"});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "#version 330 core\n");
+    EXPECT_EQ(lines[2], "#define A\n#define B\n");
+
+    // Without a version line they go first; without defines nothing changes.
+    std::vector<std::string> bare = {"void main() {}\n"};
+    InsertDefines(bare, {"A"});
+    EXPECT_EQ(bare.front(), "#define A\n");
+    InsertDefines(bare, {});
+    EXPECT_EQ(bare.size(), 2u);
+
+    EXPECT_EQ(VariantPath("Resources\\shaders\\lit.frag", {"A", "B"}), "Resources\\shaders\\lit.A.B.frag");
+    EXPECT_EQ(VariantPath("lit.frag", {}), "lit.frag");
+    EXPECT_EQ(VariantPath("dir.d/lit", {"A"}), "dir.d/lit.A");
+}

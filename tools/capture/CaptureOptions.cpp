@@ -195,6 +195,8 @@ std::optional<CaptureOptions> ParseCaptureOptions(int argc, char** argv, std::st
             options.floor = true;
         else if (option == "--gl-debug")
             options.glDebug = true;
+        else if (option == "--full-lit-program")
+            options.fullLitProgram = true;
         else if (!TakesValue(option))
         {
             error = "unknown option '" + option + "'";
@@ -285,6 +287,10 @@ std::string CaptureUsage()
            "  --gl-debug               ask for a debug OpenGL context and print every message the\n"
            "                           driver reports, with its source, type and severity\n"
            "  --dump-shaders DIR       write every shader stage exactly as it goes to OpenGL to\n"
-           "                           DIR (made if missing), named after its file\n"
+           "                           DIR (made if missing), named after its file (a variant's\n"
+           "                           defines before the extension: lightShadows.LIT_SUN.frag)\n"
+           "  --full-lit-program       draw every lit object with the lit program's full variant\n"
+           "                           (sun, lamps and alpha test), whatever the light: the\n"
+           "                           picture that the variants must match\n"
            "  --help                   show this text\n";
 }

@@ -50,6 +50,7 @@ struct CaptureOptions
     std::string dumpTexturesDir;
     std::string dumpShadersDir;
     bool glDebug = false;
+    bool fullLitProgram = false; // every lit draw takes the full variant
     bool help = false;
 };
 

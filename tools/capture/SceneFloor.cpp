@@ -1,5 +1,7 @@
 #include "SceneFloor.h"
 
+#include "core/CRenderSettings.h"
+#include "core/LightingState.h"
 #include "scene/CMainScene.h"
 #include "scene/CPointShadowMap.h"
 #include "scene/SceneObjectDraw.h"
@@ -38,14 +40,18 @@ void SceneFloor::DrawCascades()
 {
     // The frame's own caster programs: an empty fragment stage, and the alpha
     // test only for the casters with holes. Without the test the grass's whole
-    // quads write depth, and the pass took 7% longer than the frame's.
-    RenderCascadePass(cascades, {scene->shadowMapProgram, scene->opaqueShadowMapProgram}, scene->objects);
+    // quads write depth, and the pass took 7% longer than the frame's. Like
+    // the frame, the floor draws no map that no fragment reads.
+    if (LightingStateOf(CRenderSettings::GetInstance().dirLight).sun)
+        RenderCascadePass(cascades, {scene->shadowMapProgram, scene->opaqueShadowMapProgram}, scene->objects);
 }
 
 void SceneFloor::DrawCubes()
 {
-    // The cube program writes one distance per fragment, the least a cube face can hold.
-    RenderPointShadowPass(cubes, scene->pointShadowProgram, scene->objects);
+    // The cube program writes one distance per fragment, the least a cube face
+    // can hold; like the frame, the floor skips the cubes while the lamps add nothing.
+    if (LightingStateOf(CRenderSettings::GetInstance().dirLight).lamps)
+        RenderPointShadowPass(cubes, scene->pointShadowProgram, scene->objects);
 }
 
 void SceneFloor::DrawMeshes()

@@ -73,6 +73,7 @@ void ApplySettings(const CaptureOptions& options, CApplication& app, CMainScene&
     ApplySettingOverrides(options.settings, 0, Targets(scene));
     if (options.hideUi)
         app.showMenu = false;
+    scene.lightShadowsProgram.fullVariantOnly = options.fullLitProgram;
     if (!options.camera)
         return;
     if (auto* orbit = dynamic_cast<CShowcaseCamera*>(app.camera))
