@@ -15,6 +15,7 @@ PACKAGES=(
   fonts-open-sans fonts-droid-fallback
   glslang-tools          # the reference GLSL front end that checks every shader stage
   apitrace               # records and replays the GL call stream in the call-stream replay test
+  graphviz               # draws the capture tool's frame graph (docs/frame.svg, and a test)
   clang libclang-rt-14-dev # long libFuzzer sessions (the normal build uses g++)
 )
 

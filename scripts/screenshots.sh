@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the README's pictures (docs/NAME.jpg) with the capture tool, one
-# for each whole-frame view of tests/references/views.txt, under Xvfb when there is no
-# display. Builds first; takes a minute or two.
+# for each whole-frame view of tests/references/views.txt, and the picture of
+# the frame's passes (docs/frame.svg, from --frame-graph, drawn by graphviz's
+# dot), under Xvfb when there is no display. Builds first; takes a minute or two.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -20,3 +21,13 @@ while read -r name args; do
     ./kestrune-capture $args --out "$OUT/$name.jpg" >/dev/null </dev/null
 done < <(picture_views)
 echo "[screenshots] wrote $(ls "$OUT"/*.jpg | wc -l) pictures to $OUT"
+
+# The default view's passes as they ran, each with its GPU time (after two
+# frames, so that the targets and programs have settled).
+echo "[screenshots] frame graph"
+graph=$(mktemp --suffix=.dot)
+SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" \
+  ./kestrune-capture --hide-ui --bench --frames 3 --frame-graph "$graph" >/dev/null </dev/null
+dot -Tsvg -o "$OUT/frame.svg" "$graph"
+rm -f "$graph"
+echo "[screenshots] wrote $OUT/frame.svg"

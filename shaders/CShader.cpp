@@ -12,7 +12,7 @@ ShaderSourceObserver& InstalledObserver()
     return observer;
 }
 
-void ReportSource(const std::string& path, GLenum type, const std::vector<std::string>& lines)
+void ReportSource(GLuint shader, const std::string& path, GLenum type, const std::vector<std::string>& lines)
 {
     const ShaderSourceObserver& observer = InstalledObserver();
     if (!observer)
@@ -20,7 +20,7 @@ void ReportSource(const std::string& path, GLenum type, const std::vector<std::s
     std::string source;
     for (const std::string& line : lines)
         source += line;
-    observer(path, type, source);
+    observer(shader, path, type, source);
 }
 }
 
@@ -40,14 +40,14 @@ bool LoadShader(CShader& shader, const std::string& filePath, GLenum type, const
     }
     InsertDefines(lines, defines);
 
-    ReportSource(path, type, lines);
+    shader.id = glCreateShader(type);
+    ReportSource(shader.id, path, type, lines);
     // The chunks go to the driver as they are; their concatenation is the source.
     std::vector<const GLchar*> sources;
     sources.reserve(lines.size());
     for (const std::string& line : lines)
         sources.push_back(line.c_str());
 
-    shader.id = glCreateShader(type);
     // With no chunks at all there is no source to give, and the compile fails.
     if (!sources.empty())
         glShaderSource(shader.id, GLsizei(sources.size()), sources.data(), nullptr);

@@ -20,7 +20,9 @@ struct CShader
 // failed compile deletes its shader object again, so `id` is then 0.
 bool LoadShader(CShader& shader, const std::string& path, GLenum type, const std::vector<std::string>& defines = {});
 
-// Told of each stage's final source, the preprocessed chunks joined, just before
-// it is compiled (the capture tool's --dump-shaders). An empty observer stops it.
-using ShaderSourceObserver = std::function<void(const std::string& path, GLenum type, const std::string& source)>;
+// Told of each stage's shader object and final source, the preprocessed chunks
+// joined, just before it is compiled (the capture tool's --dump-shaders and
+// --frame-graph). An empty observer stops it.
+using ShaderSourceObserver =
+    std::function<void(GLuint shader, const std::string& path, GLenum type, const std::string& source)>;
 void SetShaderSourceObserver(ShaderSourceObserver observer);

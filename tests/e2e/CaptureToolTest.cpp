@@ -293,9 +293,12 @@ TEST_F(CaptureToolTest, EveryShaderStagePassesTheReferenceCompiler)
 {
     ASSERT_EQ(RunProcess("glslangValidator --version", "/", 10).exitCode, 0)
         << "glslangValidator is missing: run scripts/install-deps.sh (glslang-tools)";
-    const fs::path shaders = dir / "shaders";
-    const ProcessResult result = Capture("--frames 1 --hide-ui --dump-shaders " + shaders.string());
+    const fs::path shaders = dir / "shaders", graph = dir / "frame.dot";
+    const ProcessResult result =
+        Capture("--frames 1 --hide-ui --dump-shaders " + shaders.string() + " --frame-graph " + graph.string());
     ASSERT_EQ(result.exitCode, 0) << result.output;
+    // By day the lit objects draw with the sun's variant alone, and the dump names it.
+    EXPECT_TRUE(fs::exists(shaders / "lightShadows.LIT_SUN.frag"));
     size_t stages = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(shaders))
     {
@@ -306,6 +309,20 @@ TEST_F(CaptureToolTest, EveryShaderStagePassesTheReferenceCompiler)
     }
     EXPECT_GE(stages, 25u);
     EXPECT_EQ(Read(shaders / "basic.vert").find("#include"), std::string::npos) << "the final source, not the file";
+
+    // The same run's passes, from the shadow maps to the window, named by the stages that ran them.
+    const std::string dot = Read(graph);
+    size_t at = 0;
+    for (const char* part : {"label=\"ShadowMapDir\"", "label=\"Skymap\"", "lightShadows.LIT_SUN\\n",
+                             "particleUpdate", "label=\"PostProcess\"", "FXAA", "window\\n1600 x 900"})
+    {
+        const size_t found = dot.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part << " after offset " << at << " in\n" << dot;
+        at = found;
+    }
+    EXPECT_EQ(dot.find("ShadowMapPoint"), std::string::npos) << "by day no cube is drawn";
+    const ProcessResult drawn = RunProcess("dot -Tsvg -o " + (dir / "frame.svg").string() + " " + graph.string(), "/", 60);
+    EXPECT_EQ(drawn.exitCode, 0) << "graphviz's dot (scripts/install-deps.sh) refused it:\n" << drawn.output;
 }
 
 TEST_F(CaptureToolTest, BenchTimesStagesOnTheGpuAndAgainstTheRasterFloor)

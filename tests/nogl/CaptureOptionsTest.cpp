@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,4 +40,21 @@ TEST(CaptureOptionsTest, CaptureRefusesCameraAndTimeOfDayOutsideTheirRanges)
     // A lamp whose attenuation could reach 0 would divide its light by 0.
     EXPECT_EQ(CaptureVerdict({"--set", "pointLight.constant=0.01", "--set", "pointLight.exp=0"}), "");
     EXPECT_NE(CaptureVerdict({"--set", "pointLight.constant=0"}), "");
+}
+
+// docs/capture.md is the tool's reference: it names every option that --help
+// lists, in backticks, and no option that --help does not list.
+TEST(CaptureOptionsTest, TheCapturePageDocumentsEveryOptionAndNoOther)
+{
+    const auto options = [](const std::string& text, const std::regex& pattern) {
+        std::set<std::string> found;
+        for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it)
+            found.insert((*it)[1]);
+        return found;
+    };
+    const std::set<std::string> help = options(CaptureUsage(), std::regex("\\n  (--[a-z][a-z-]*)"));
+    std::ifstream in(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_GE(help.size(), 20u);
+    EXPECT_EQ(options(page, std::regex("`(--[a-z][a-z-]*)")), help);
 }

@@ -12,13 +12,15 @@
 
 namespace
 {
-// The --set names that the README lists, in backticks, under "The names, with the values they take".
-std::set<std::string> ReadmeSettingNames()
+// The --set names that the capture tool's page lists, in backticks, under "The names, with the values they take".
+std::set<std::string> DocumentedSettingNames()
 {
-    std::ifstream in(std::string(KESTRUNE_SOURCE_DIR) + "/README.md");
-    const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const size_t start = readme.find("The names, with the values they take:");
-    const std::string list = readme.substr(start, readme.find("```", start) - start);
+    std::ifstream in(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t start = page.find("The names, with the values they take:");
+    if (start == std::string::npos)
+        return {};
+    const std::string list = page.substr(start, page.find("```", start) - start);
     std::set<std::string> names;
     const std::regex name("`([A-Za-z][A-Za-z.]*)`");
     for (std::sregex_iterator it(list.begin(), list.end(), name), end; it != end; ++it)
@@ -29,7 +31,7 @@ std::set<std::string> ReadmeSettingNames()
 }
 }
 
-TEST(SettingTableTest, TheReadmeListsEverySetNameAndNoOther)
+TEST(SettingTableTest, TheCapturePageListsEverySetNameAndNoOther)
 {
     std::set<std::string> table;
     for (const Setting& setting : SettingTable())
@@ -39,7 +41,7 @@ TEST(SettingTableTest, TheReadmeListsEverySetNameAndNoOther)
             EXPECT_TRUE(table.insert(setting.name).second) << "twice: " << setting.name;
         }
     }
-    EXPECT_EQ(ReadmeSettingNames(), table);
+    EXPECT_EQ(DocumentedSettingNames(), table);
 }
 
 // A widget reads its value through the pointer type it expects; a row whose

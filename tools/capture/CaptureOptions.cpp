@@ -116,6 +116,8 @@ bool ApplyValue(const std::string& option, const std::string& value, CaptureOpti
         return !(options.dumpTexturesDir = value).empty();
     if (option == "--dump-shaders")
         return !(options.dumpShadersDir = value).empty();
+    if (option == "--frame-graph")
+        return !(options.frameGraph = value).empty();
     if (option == "--time-of-day")
     {
         float degrees = 0.0f;
@@ -172,7 +174,8 @@ std::string NameList(const std::string& label, const std::vector<std::string>& n
 bool TakesValue(const std::string& option)
 {
     for (const char* name : {"--frames", "--warmup", "--step-ms", "--mark-ms", "--time-of-day", "--camera", "--hold",
-                             "--click", "--out", "--report", "--set", "--preset", "--dump-textures", "--dump-shaders"})
+                             "--click", "--out", "--report", "--set", "--preset", "--dump-textures", "--dump-shaders",
+                             "--frame-graph"})
         if (option == name)
             return true;
     return false;
@@ -289,6 +292,11 @@ std::string CaptureUsage()
            "  --dump-shaders DIR       write every shader stage exactly as it goes to OpenGL to\n"
            "                           DIR (made if missing), named after its file (a variant's\n"
            "                           defines before the extension: lightShadows.LIT_SUN.frag)\n"
+           "  --frame-graph FILE.dot   after the last frame, write its passes in order as a\n"
+           "                           Graphviz graph: each pass with its programs, the images\n"
+           "                           it reads and the targets it writes (size and format),\n"
+           "                           with --bench each pass's GPU time (the interface's own\n"
+           "                           draws are not seen)\n"
            "  --full-lit-program       draw every lit object with the lit program's full variant\n"
            "                           (sun, lamps and alpha test), whatever the light: the\n"
            "                           picture that the variants must match\n"

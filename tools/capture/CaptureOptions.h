@@ -49,6 +49,7 @@ struct CaptureOptions
     std::string reportJson;
     std::string dumpTexturesDir;
     std::string dumpShadersDir;
+    std::string frameGraph; // where --frame-graph writes the last frame's passes
     bool glDebug = false;
     bool fullLitProgram = false; // every lit draw takes the full variant
     bool help = false;

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "shaders/CShader.h"
 
 std::string ShaderDumpFileName(const std::string& path)
 {
@@ -13,13 +12,13 @@ std::string ShaderDumpFileName(const std::string& path)
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-bool StartShaderDump(const std::string& dir, bool& failed)
+ShaderSourceObserver ShaderDumpObserver(const std::string& dir, bool& failed)
 {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     if (!std::filesystem::is_directory(dir, error))
-        return false;
-    SetShaderSourceObserver([dir, &failed](const std::string& path, GLenum, const std::string& source) {
+        return nullptr;
+    return [dir, &failed](GLuint, const std::string& path, GLenum, const std::string& source) {
         const std::string file = (std::filesystem::path(dir) / ShaderDumpFileName(path)).string();
         std::ofstream out(file, std::ios::binary);
         out << source;
@@ -28,6 +27,5 @@ bool StartShaderDump(const std::string& dir, bool& failed)
             std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", file.c_str());
             failed = true;
         }
-    });
-    return true;
+    };
 }

@@ -10,6 +10,7 @@
 
 #include "CaptureOptions.h"
 #include "FrameCapture.h"
+#include "FrameGraphRecorder.h"
 #include "FrameRecorder.h"
 #include "GpuStageTimer.h"
 #include "MouseClicks.h"
@@ -40,6 +41,7 @@ int currentFrame = 0;
 std::array<uint8_t, SDL_NUM_SCANCODES> keyboard = {};
 GpuStageTimer gpuTimer;
 RasterFloor rasterFloor;
+FrameGraphRecorder frameGraph;
 
 double MsSince(std::chrono::steady_clock::time_point since)
 {
@@ -86,6 +88,15 @@ void ApplySettings(const CaptureOptions& options, CApplication& app, CMainScene&
         std::fprintf(stderr, "kestrune-capture: --camera ignored: the scene installed no orbit camera\n");
 }
 
+// The names of the profiler marks of the frame so far, in order.
+std::vector<std::string> MarkNames()
+{
+    std::vector<std::string> names;
+    for (const ProfilerMark& mark : CRenderSettings::GetInstance().profilerMarks)
+        names.push_back(mark.name);
+    return names;
+}
+
 // How far past the frame's stepped clock the next profiler mark reads: the real
 // time spent in the frame so far, or with --mark-ms a fixed step per mark.
 int32_t MarkOffsetMs(const CaptureOptions& options)
@@ -112,6 +123,7 @@ void InstallHooks(const CaptureOptions& options, FrameRecorder& recorder)
             glFinish();
         }
         recorder.Mark(name);
+        frameGraph.CountMark();
         nextMarkClock = AdvanceClockMs(steppedClock, MarkOffsetMs(options));
     };
 }
@@ -159,6 +171,8 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
     bool written = options.outPng.empty();
     const int total = options.warmup + options.frames;
     app.onBeforeSwap = [&] {
+        if (currentFrame == total && !options.frameGraph.empty())
+            frameGraph.Disarm(MarkNames());
         if (options.bench)
             glFinish();
         if (currentFrame == total && !options.outPng.empty())
@@ -179,6 +193,8 @@ bool RunFrames(const CaptureOptions& options, CApplication& app, CMainScene& sce
         marksInFrame = 0;
         recorder.BeginFrame(currentFrame);
         gpuTimer.BeginFrame(currentFrame);
+        if (currentFrame == total && !options.frameGraph.empty())
+            frameGraph.Arm(options.bench);
         DeliverClicks(options.clicks, currentFrame, app.window);
         app.ProcessEvents();
         app.Update();
@@ -220,11 +236,17 @@ std::optional<int> PrepareRun(const std::optional<CaptureOptions>& options, cons
     }
     if (!UseResourcesFolder("kestrune-capture"))
         return 1;
-    if (!options->dumpShadersDir.empty() && !StartShaderDump(options->dumpShadersDir, shaderDumpFailed))
+    ShaderSourceObserver dump;
+    if (!options->dumpShadersDir.empty() && !(dump = ShaderDumpObserver(options->dumpShadersDir, shaderDumpFailed)))
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options->dumpShadersDir.c_str());
         return 1;
     }
+    SetShaderSourceObserver([dump](GLuint shader, const std::string& path, GLenum type, const std::string& source) {
+        frameGraph.NameShader(shader, path);
+        if (dump)
+            dump(shader, path, type, source);
+    });
     return std::nullopt;
 }
 
@@ -252,6 +274,11 @@ int Report(const CaptureOptions& options, const FrameRecorder& recorder, bool wr
     }
     else if (!options.outPng.empty())
         std::printf("Wrote %s\n", options.outPng.c_str());
+    if (!options.frameGraph.empty() && !frameGraph.Write(options.frameGraph))
+    {
+        std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options.frameGraph.c_str());
+        status = 1;
+    }
     if (!options.reportJson.empty() && !recorder.WriteReport(options.reportJson))
     {
         std::fprintf(stderr, "kestrune-capture: could not write '%s'\n", options.reportJson.c_str());
@@ -282,6 +309,8 @@ int Run(const CaptureOptions& options, bool shaderDumpFailed)
         return 1;
     }
     ImGui::GetIO().IniFilename = nullptr; // the same first-use layout on every run
+    if (!options.frameGraph.empty())
+        frameGraph.Install();
     ReportGlImplementation(recorder);
     ApplySettings(options, app, *scene);
     const auto instrumentsBegan = std::chrono::steady_clock::now();
