@@ -117,6 +117,16 @@ protected:
         settings.dirLight.Base.DiffuseIntensity = diffuse;
     }
 
+    // The box with the material NAME, whose diffuse image NAME_diffuse.png the test has written.
+    void LoadBoxOf(const std::string& name, CMesh& mesh)
+    {
+        dir.Write(name + ".mtl", "newmtl " + name + "\nmap_Kd " + name + "_diffuse.png\n");
+        std::string obj = boxObj;
+        obj.replace(obj.find("white"), 5, name);
+        obj.replace(obj.find("white"), 5, name);
+        mesh.Load(dir.Write(name + "box.obj", obj));
+    }
+
     // One lamp, casting shadows into the cube map, as the only point light.
     void UseShadowingLamp(const glm::vec3& position)
     {
@@ -230,12 +240,8 @@ TEST_F(ShadowPassesGLTest, SunShadowFallsBehindTheBoxAndFlaggedObjectsCastNone)
 
     // A caster whose material is all holes casts nothing either.
     ASSERT_TRUE(WriteTestImage(dir.Path("clear_diffuse.png"), FIF_PNG, 4, 4, 32, 0));
-    dir.Write("clear.mtl", "newmtl clear\nmap_Kd clear_diffuse.png\n");
-    std::string clearBoxObj = boxObj;
-    clearBoxObj.replace(clearBoxObj.find("white"), 5, "clear");
-    clearBoxObj.replace(clearBoxObj.find("white"), 5, "clear");
     CMesh clearBox;
-    clearBox.Load(dir.Write("clearbox.obj", clearBoxObj));
+    LoadBoxOf("clear", clearBox);
     objects[1].mesh = &clearBox;
     objects[1].flags = 0;
     RenderFrame();
@@ -392,12 +398,8 @@ TEST_F(ShadowPassesGLTest, EachVariantDrawsWhatTheFullProgramDraws)
 {
     UseShadowingLamp({-2.5f, 1.0f, 0.0f});
     ASSERT_TRUE(WriteCheckeredHoles(dir.Path("holes_diffuse.png")));
-    dir.Write("holes.mtl", "newmtl holes\nmap_Kd holes_diffuse.png\n");
-    std::string holesObj = boxObj;
-    holesObj.replace(holesObj.find("white"), 5, "holes");
-    holesObj.replace(holesObj.find("white"), 5, "holes");
     CMesh holesBox;
-    holesBox.Load(dir.Write("holesbox.obj", holesObj));
+    LoadBoxOf("holes", holesBox);
     ASSERT_TRUE(holesBox.HasTransparentMaterial());
 
     // The ground casts nothing, so that the sun's last light reaches the box from below the horizon.

@@ -3,24 +3,9 @@
 #include <algorithm>
 #include <set>
 
+#include "SceneSun.h"
 #include "core/LightingState.h"
-#include "scene/SceneAnimation.h"
-#include "scene/SkyMath.h"
 #include "shaders/LitVariantKey.h"
-
-namespace
-{
-// The scene's sun at a time of day, as the frame sets it.
-DirectionalLight SunAt(float timeOfDay)
-{
-    DirectionalLight sun;
-    sun.Base.Color = SunColorAt(timeOfDay);
-    sun.Base.AmbientIntensity = 0.1f;
-    sun.Base.DiffuseIntensity = 0.8f;
-    sun.Direction = SunDirection(timeOfDay);
-    return sun;
-}
-}
 
 TEST(LightingStateTest, TheSunTheMoonAndTheLampsComeAndGoWithTheTimeOfDay)
 {

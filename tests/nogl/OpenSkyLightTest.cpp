@@ -1,22 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "SceneSun.h"
 #include "effects/OpenSkyLight.h"
-#include "scene/SceneAnimation.h"
-#include "scene/SkyMath.h"
 
 namespace
 {
-// The scene's sun at a time of day, as the frame sets it.
-DirectionalLight SunAt(float timeOfDay)
-{
-    DirectionalLight sun;
-    sun.Base.Color = SunColorAt(timeOfDay);
-    sun.Base.AmbientIntensity = 0.1f;
-    sun.Base.DiffuseIntensity = 0.8f;
-    sun.Direction = SunDirection(timeOfDay);
-    return sun;
-}
-
 float Luminance(const glm::vec3& c)
 {
     return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
