@@ -4,6 +4,7 @@
 #include <assimp/material.h>
 #include <assimp/scene.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -202,6 +203,12 @@ bool CMesh::HasTransparentMaterial() const
             return true;
     }
     return false;
+}
+
+bool CMesh::HasGlowMaterial() const
+{
+    return std::any_of(materials.begin(), materials.end(),
+                       [](const CMaterial& material) { return material.textures[CMaterial::Glow] != nullptr; });
 }
 
 void CMesh::SetMaterial(size_t index, const std::string& texturePath)

@@ -40,6 +40,9 @@ public:
     // Whether a material's diffuse image has transparent texels, the holes
     // that the alpha test of the shadow and lit passes cuts out.
     bool HasTransparentMaterial() const;
+    // Whether a material has a glow map: the lit pass reads glow maps only for
+    // the meshes that have one.
+    bool HasGlowMaterial() const;
     // Frees the buffers, the vertex array, the sub-meshes and the materials.
     void Clear();
 

@@ -96,8 +96,9 @@ const CShaderProgram& CShaderProgramLightShadows::Active() const
 void CShaderProgramLightShadows::SetupEntity(const SceneObject& object)
 {
     const bool holes = object.mesh != nullptr && object.mesh->HasTransparentMaterial();
+    const bool glowing = object.mesh != nullptr && object.mesh->HasGlowMaterial();
     const LightingState light = LightingStateOf(CRenderSettings::GetInstance().dirLight);
-    UseVariant(fullVariantOnly ? kFullLitVariant : MakeLitVariantKey(light, holes));
+    UseVariant(fullVariantOnly ? kFullLitVariant : MakeLitVariantKey(light, holes, glowing));
     UploadDirectionalLight();
     SetUniform(Active(), "gCameraPos", CApplication::GetInstance().camera
                                            ? CApplication::GetInstance().camera->GetPosition()

@@ -5,8 +5,9 @@
 //
 // The program is built in variants by what a draw needs: LIT_SUN (the sun's
 // light and its cascades), LIT_MOON (the moonlight), LIT_LAMPS (the point
-// lights and their cubes) and LIT_ALPHA_TEST (holes in the diffuse image). A variant leaves out only terms
-// that are exactly zero where it is used; core/LightingState picks it.
+// lights and their cubes), LIT_ALPHA_TEST (holes in the diffuse image) and
+// LIT_GLOW_MAP (a mesh with glow maps). A variant leaves out only terms that
+// are exactly zero where it is used; core/LightingState picks its light.
 
 #include "lightCounts.glsl"
 #include "sceneOutputs.glsl"
@@ -26,10 +27,12 @@ uniform float gSpecularPower;
 uniform sampler2D gSampler;
 uniform sampler2D gNormalMap;
 uniform sampler2D gSpecularMap;
-uniform sampler2D gGlowMap;
 uniform int gNormalMapEnabled;
 uniform int gSpecularMapEnabled;
+#ifdef LIT_GLOW_MAP
+uniform sampler2D gGlowMap;
 uniform int gGlowMapEnabled;
+#endif
 
 #ifdef LIT_SUN
 uniform sampler2DShadow gShadowMapDir[CASCADE_COUNT];
@@ -315,8 +318,10 @@ void main()
     // Material images hold display (sRGB) colours; light is added up in linear terms.
     vec3 surface = RockOnSteepSnow(SrgbToLinear(albedo.rgb), s.geometricNormal, vWorldPos);
     vec3 colour = surface * total.diffuse + total.specular;
+#ifdef LIT_GLOW_MAP
     if (gGlowMapEnabled != 0)
         colour += SrgbToLinear(texture(gGlowMap, vTexCoord).rgb) * kGlowStrength;
+#endif
     if (cascade >= 0)
         colour *= mix(vec3(1.0), kCascadeTints[cascade], gDebugShowCSM);
     WriteSceneOutputs(AddHaze(colour, vViewDepth, phase), 1.0, vViewDepth);

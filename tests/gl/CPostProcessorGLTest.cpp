@@ -138,6 +138,24 @@ TEST_F(CBlurProcessorGLTest, KeepsEnergyAndSpreadsSymmetricallyAndSmoothlyToThir
     EXPECT_EQ(result.At(kMid + 33, kMid).r, 0.0f) << "and no further";
 }
 
+TEST_F(CBlurProcessorGLTest, StepsOfAReducedRenderScaleFallOnWholeTexelsAndNeverOnNone)
+{
+    // At a quarter scale the steps are 0.25, 0.25, 0.5, 0.5, 1, 1: each pass
+    // still spreads the light by at least a texel, and never between texels.
+    blur.stepScale = 0.25f;
+    Image result = ReadTexture(Blur(6));
+    EXPECT_NEAR(result.Sum(), 300.0f, 300.0f * 1e-3f);
+    for (int d = 1; d <= 3; ++d)
+    {
+        EXPECT_GT(result.At(kMid + d, kMid).r, 0.0f) << d;
+        EXPECT_EQ(result.At(kMid - d, kMid).r, result.At(kMid + d, kMid).r) << d;
+        EXPECT_EQ(result.At(kMid, kMid + d).r, result.At(kMid + d, kMid).r) << d;
+    }
+    // Three passes each way, one texel apart: the 1 2 1 kernel cubed, 1 6 15 20 15 6 1 over 64.
+    EXPECT_NEAR(result.At(kMid, kMid).r, 100.0f * (20.0f / 64.0f) * (20.0f / 64.0f), 1e-3f);
+    EXPECT_EQ(result.At(kMid + 4, kMid).r, 0.0f);
+}
+
 TEST(CFXAAProcessorGLTest, SoftensAHardDiagonalAndLeavesFlatFieldsAlone)
 {
     const int size = 32;

@@ -392,8 +392,8 @@ TEST_F(ShadowPassesGLTest, ABoxBehindTheCameraStillShadowsTheGroundInALampsCubeF
 
 // A variant leaves out only what is exactly zero where it is used: each draws
 // what the full program draws, on either side of each switch (the lamps fading
-// in as the sun sinks, then the moon, the sun going below the horizon) and on a
-// surface with holes, in all three outputs.
+// in as the sun sinks, then the moon, the sun going below the horizon), on a
+// surface with holes and on one that glows, in all three outputs.
 TEST_F(ShadowPassesGLTest, EachVariantDrawsWhatTheFullProgramDraws)
 {
     UseShadowingLamp({-2.5f, 1.0f, 0.0f});
@@ -401,12 +401,18 @@ TEST_F(ShadowPassesGLTest, EachVariantDrawsWhatTheFullProgramDraws)
     CMesh holesBox;
     LoadBoxOf("holes", holesBox);
     ASSERT_TRUE(holesBox.HasTransparentMaterial());
+    ASSERT_TRUE(WriteSolidImage(dir.Path("glowing_diffuse.png"), glm::vec3(0.5f)));
+    ASSERT_TRUE(WriteSolidImage(dir.Path("glowing_glow.png"), glm::vec3(0.2f, 0.1f, 0.05f)));
+    CMesh glowingBox;
+    LoadBoxOf("glowing", glowingBox);
+    ASSERT_TRUE(glowingBox.HasGlowMaterial());
+    ASSERT_FALSE(box.HasGlowMaterial());
 
     // The ground casts nothing, so that the sun's last light reaches the box from below the horizon.
     objects[0].flags |= FlagNoShadow;
     const float times[] = {36.5f, 69.0f, 69.6f, 70.5f, 86.0f, 86.9f, 87.5f, 95.5f, 96.0f, 97.0f, 180.0f};
     std::set<int> used;
-    for (CMesh* mesh : {&box, &holesBox})
+    for (CMesh* mesh : {&box, &holesBox, &glowingBox})
     {
         objects[1].mesh = mesh;
         for (const float time : times)
@@ -435,7 +441,8 @@ TEST_F(ShadowPassesGLTest, EachVariantDrawsWhatTheFullProgramDraws)
     }
     objects[1].mesh = &box;
     holesBox.Clear();
-    EXPECT_EQ(used.size(), 8u) << "four states of the light, each for a surface with and without holes";
+    glowingBox.Clear();
+    EXPECT_EQ(used.size(), 12u) << "four states of the light, each for a plain surface, one with holes and one that glows";
 
     // The cascade display tints the second cascade green in the sun's variants and in the others.
     const glm::vec3 open(-2.0f, 0.0f, -4.0f);

@@ -71,10 +71,10 @@ TEST(LightingStateTest, ATermIsLeftOutOnlyWhereItIsExactlyZero)
 TEST(LightingStateTest, EachKeyHasItsOwnVariantAndDefines)
 {
     std::set<int> indices;
-    for (int bits = 0; bits < 16; ++bits)
+    for (int bits = 0; bits < 32; ++bits)
     {
         const LitVariantKey key =
-            MakeLitVariantKey({(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0}, (bits & 8) != 0);
+            MakeLitVariantKey({(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0}, (bits & 8) != 0, (bits & 16) != 0);
         const int index = LitVariantIndex(key);
         EXPECT_GE(index, 0);
         EXPECT_LT(index, kLitVariantCount);
@@ -87,8 +87,10 @@ TEST(LightingStateTest, EachKeyHasItsOwnVariantAndDefines)
         EXPECT_EQ(has("LIT_MOON"), key.moon);
         EXPECT_EQ(has("LIT_LAMPS"), key.lamps);
         EXPECT_EQ(has("LIT_ALPHA_TEST"), key.alphaTested);
-        EXPECT_EQ(defines.size(), size_t(key.sun) + size_t(key.moon) + size_t(key.lamps) + size_t(key.alphaTested));
+        EXPECT_EQ(has("LIT_GLOW_MAP"), key.glowing);
+        EXPECT_EQ(defines.size(), size_t(key.sun) + size_t(key.moon) + size_t(key.lamps) + size_t(key.alphaTested) +
+                                      size_t(key.glowing));
     }
     EXPECT_EQ(indices.size(), size_t(kLitVariantCount));
-    EXPECT_EQ(LitVariantDefines(kFullLitVariant).size(), 4u);
+    EXPECT_EQ(LitVariantDefines(kFullLitVariant).size(), 5u);
 }
