@@ -25,6 +25,15 @@ std::string FirstToken(const std::string& line, std::string& rest)
     return Lowercase(token);
 }
 
+// Whether the line's first word may be "mtllib", in any case: the vertex and
+// face lines that make up nearly all of a model are passed over unsplit.
+bool MayNameALibrary(const std::string& line)
+{
+    const auto first =
+        std::find_if(line.begin(), line.end(), [](unsigned char c) { return std::isspace(c) == 0; });
+    return first != line.end() && std::tolower(static_cast<unsigned char>(*first)) == 'm';
+}
+
 bool LibraryIsUnsafe(const std::filesystem::path& library)
 {
     std::ifstream in(library, std::ios::binary);
@@ -57,7 +66,7 @@ std::string MaterialLibraryProblem(const std::string& objPath)
     std::string name;
     while (std::getline(obj, line))
     {
-        if (FirstToken(line, name) != "mtllib" || name.empty())
+        if (!MayNameALibrary(line) || FirstToken(line, name) != "mtllib" || name.empty())
             continue;
         const std::filesystem::path library = std::filesystem::path(objPath).parent_path() / name;
         if (LibraryIsUnsafe(library))

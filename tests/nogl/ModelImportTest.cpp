@@ -41,6 +41,8 @@ TEST(ModelImportTest, RefusesBadIndicesAndLibrariesThatWouldCrashTheImporter)
     EXPECT_NE(LoadStreams(dir.Write("early.obj", "mtllib early.mtl\n" + triangle + "f 1 2 3\n"), streams)
                   .find("sets a texture or anisotropy before its first newmtl"),
               std::string::npos);
+    // Wherever the library is named, in whatever case, after whatever blanks.
+    EXPECT_NE(MaterialLibraryProblem(dir.Write("late.obj", triangle + "f 1 2 3\n \t MtlLib early.mtl\n")), "");
     // Every statement the importer's reader writes into a material that is not there yet.
     for (const char* early : {"BUMP b.png\n", "norm n.png\n", "disp d.png\n", "a 0.5\n", "map_Pr r.png\n"})
         EXPECT_TRUE(StatementBeforeFirstMaterial(early)) << early;
