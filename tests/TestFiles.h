@@ -11,6 +11,13 @@
 #include <string>
 #include <unistd.h>
 
+// The whole of a file as text; empty when it cannot be read.
+inline std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 class TempDir
 {
 public:
@@ -33,11 +40,7 @@ public:
         return file.string();
     }
 
-    std::string Read(const std::string& relative) const
-    {
-        std::ifstream in(root / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Read(const std::string& relative) const { return ReadText((root / relative).string()); }
 
 private:
     std::filesystem::path root;

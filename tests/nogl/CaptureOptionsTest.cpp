@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tests/TestFiles.h"
 #include "tools/capture/CaptureOptions.h"
 
 namespace
@@ -53,8 +53,7 @@ TEST(CaptureOptionsTest, TheCapturePageDocumentsEveryOptionAndNoOther)
         return found;
     };
     const std::set<std::string> help = options(CaptureUsage(), std::regex("\\n  (--[a-z][a-z-]*)"));
-    std::ifstream in(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
-    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string page = ReadText(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
     EXPECT_GE(help.size(), 20u);
     EXPECT_EQ(options(page, std::regex("`(--[a-z][a-z-]*)")), help);
 }

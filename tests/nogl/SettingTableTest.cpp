@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
@@ -9,14 +8,14 @@
 #include "core/CRenderSettings.h"
 #include "effects/ParticleParams.h"
 #include "effects/SettingTable.h"
+#include "tests/TestFiles.h"
 
 namespace
 {
 // The --set names that the capture tool's page lists, in backticks, under "The names, with the values they take".
 std::set<std::string> DocumentedSettingNames()
 {
-    std::ifstream in(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
-    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string page = ReadText(std::string(KESTRUNE_SOURCE_DIR) + "/docs/capture.md");
     const size_t start = page.find("The names, with the values they take:");
     if (start == std::string::npos)
         return {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "ShaderDump.h"
 #include "core/CRenderSettings.h"
 
 namespace
@@ -111,8 +112,7 @@ void FrameGraphRecorder::Install()
 
 void FrameGraphRecorder::NameShader(GLuint shader, const std::string& path)
 {
-    const size_t separator = path.find_last_of("\\/");
-    shaderNames[shader] = separator == std::string::npos ? path : path.substr(separator + 1);
+    shaderNames[shader] = ShaderDumpFileName(path);
 }
 
 void FrameGraphRecorder::Arm(bool timedDraws)

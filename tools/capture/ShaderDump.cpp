@@ -5,7 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-
 std::string ShaderDumpFileName(const std::string& path)
 {
     const size_t separator = path.find_last_of("\\/");
